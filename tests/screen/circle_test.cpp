@@ -59,6 +59,8 @@ const std::vector<CircleCase> kCircleCases = {
     {"MissTestUsesTheUnroundedCentre", -3.2, 100, 2.6, {}},
     {"MissesTheScreen", 700, 100, 5, {}},
     {"ScreenInsideAHugeRing", 320, 240, 1e30, {}},
+    {"RadiusNearTheDoubleLimit", 320, 240, 1e308, {}},
+    {"CentreAndRadiusNearTheDoubleLimit", 1e308, -1e308, 1.7e308, {}},
     {"RadiusNotANumber", 320, 240, kNaN, {}},
     {"InfiniteRadius", 320, 240, kInf, {}},
     {"CentreNotANumber", kNaN, 240, 5, {}},

@@ -40,7 +40,14 @@ struct LineCase {
 
 void PrintTo(const LineCase& line_case, std::ostream* out) { *out << line_case.name; }
 
+PixelSet main_diagonal() {
+  PixelSet pixels;
+  for (std::int32_t i = 0; i < 480; ++i) pixels.insert({i, i});
+  return pixels;
+}
+
 constexpr float kHuge = 1e30F;
+constexpr float kMax = std::numeric_limits<float>::max();
 
 const std::vector<LineCase> kLineCases = {
     {"HorizontalSolid", {{10, 10, 14, 10}}, row(10, 10, 14)},
@@ -74,13 +81,11 @@ const std::vector<LineCase> kLineCases = {
     {"ClippedLineKeepsThePixelsOfTheWholeLine", {{-7, 0, 5, 2}}, unite({row(1, 0, 2), row(2, 3, 5)})},
     {"LinesOffTheScreenDrawNothing", {{-10, -10, -1, -5}, {700, 10, 650, 400}, {10, 480, 600, 900}}, {}},
     {"HugeDiagonalShowsItsVisiblePart", {{-kHuge, -kHuge, kHuge, kHuge}},
-     [] {
-       PixelSet diagonal;
-       for (std::int32_t i = 0; i < 480; ++i) diagonal.insert({i, i});
-       return diagonal;
-     }()},
+     main_diagonal()},
     {"HugeHorizontalShowsItsVisiblePart", {{-kHuge, 5, kHuge, 5}}, row(5, 0, 639)},
     {"EndNearTheFloatLimit", {{0, 0, 3e38F, 1}}, row(0, 0, 639)},
+    {"DiagonalBetweenTheFloatLimits", {{-kMax, -kMax, kMax, kMax}},
+     main_diagonal()},
 };
 
 class LinePixels : public DrawingTest, public ::testing::WithParamInterface<LineCase> {};
