@@ -9,6 +9,7 @@
 // - held_ is the latest sample not yet plotted (meaningful while has_held_).
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace screen {
 
