@@ -147,6 +147,16 @@ TEST_F(PrintingText, ControlCodesDrawNothing) {
   }
 }
 
+TEST_F(PrintingText, CarriageReturnStartsANewLineAndAnAskedOneStillFollows) {
+  locate(6, 5);
+  rt.print_string("A\rB", 0);
+  EXPECT_TRUE(cell_shows(6, 5, 'A', 15, 0));
+  EXPECT_TRUE(cell_shows(7, 1, 'B', 15, 0));
+  expect_cursor(7, 2);
+  rt.print_string("C\r", 1);
+  expect_cursor(9, 1);
+}
+
 TEST_F(PrintingText, BellPausesAQuarterSecond) {
   const std::int64_t before_ms = platform.slept_ms;
   rt.print_string("\a", 0);
