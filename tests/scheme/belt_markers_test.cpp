@@ -15,9 +15,10 @@ struct Marker {
   bool cross;
 };
 
-// The ring of radius 5 is lit 5 pixels left and right of the centre; a cross lights the four
-// diagonal ends 2 pixels out and leaves the centre's left and right neighbours dark; a dot of
-// radius 1 lights the centre's left and right neighbours and leaves the diagonals dark.
+// The ring of radius 5 is lit 5 pixels left and right of the centre. A cross lights the
+// centre and the four diagonal ends 2 pixels out, and leaves the centre's four neighbours
+// dark. A dot (a circle of radius 1: samples (1, 0), then (0, -1) after the turn by -90
+// degrees) lights the four neighbours and leaves the centre and the diagonals dark.
 void expect_marker(const ScreenCopy& screen, const Marker& m) {
   SCOPED_TRACE("marker at (" + std::to_string(m.x) + ", " + std::to_string(m.y) + ")");
   EXPECT_EQ(screen.at(m.x + 5, m.y), m.colour);
@@ -30,7 +31,9 @@ void expect_marker(const ScreenCopy& screen, const Marker& m) {
   EXPECT_EQ(screen.at(m.x + 2, m.y - 2), diagonal);
   EXPECT_EQ(screen.at(m.x - 1, m.y), beside);
   EXPECT_EQ(screen.at(m.x + 1, m.y), beside);
-  EXPECT_EQ(screen.at(m.x, m.y), m.colour);
+  EXPECT_EQ(screen.at(m.x, m.y - 1), beside);
+  EXPECT_EQ(screen.at(m.x, m.y + 1), beside);
+  EXPECT_EQ(screen.at(m.x, m.y), diagonal);
 }
 
 TEST(BeltMarkers, WorkedExampleCentresColoursAndShapes) {
@@ -56,7 +59,7 @@ TEST(BeltMarkers, WorkedExampleCentresColoursAndShapes) {
   // Line 212 of the last marker left the cursor at row 22, column 63.
   EXPECT_EQ(after.text.row, 22);
   EXPECT_EQ(after.text.column, 63);
-  EXPECT_EQ(after.text.foreground, 12);
+  EXPECT_EQ(after.state.draw_colour, 12);
 }
 
 TEST(BeltMarkers, TiesToEvenPlaceTheColumns) {
