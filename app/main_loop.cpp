@@ -11,7 +11,7 @@ std::optional<int> MainLoop::pass() {
   if (end_wanted && words.stop_flag.load() == 0) {
     words.stop_flag.store(1);
     words.event_flag.store(1);
-    requests_.stop_timer.store(true);
+    requests_.request_timer_stop();
   }
   constexpr std::uint32_t kBothStopped = screen::kExitOkProgramThread | screen::kExitOkTimerThread;
   if (words.stop_flag.load() != 0 && (words.exit_ok.load() & kBothStopped) == kBothStopped) return 0;
@@ -28,8 +28,9 @@ void run_main_loop_thread(screen::ScreenRuntime& runtime, FrameBuilder& builder,
 }
 
 void run_timer_trap_thread(screen::ScreenRuntime& runtime, RunRequests& requests) {
-  // The program sets no timers: the loop only waits for the end of the run.
-  while (!requests.stop_timer.load()) runtime.platform().sleep_ms(kTimerTrapSlice_ms);
+  // No timer can be set, so there is nothing to serve every millisecond: the thread sleeps
+  // until the end of the run and then reports itself stopped.
+  requests.wait_for_timer_stop();
   runtime.words.exit_ok.fetch_or(screen::kExitOkTimerThread);
 }
 

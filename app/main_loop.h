@@ -18,7 +18,6 @@
 namespace app {
 
 inline constexpr std::int32_t kMainLoopPass_ms = 16;
-inline constexpr std::int32_t kTimerTrapSlice_ms = 1;
 
 class MainLoop {
  public:

@@ -97,16 +97,20 @@ void GlutWindow::arm_tick() {
 
 void GlutWindow::on_tick() {
   if (const std::optional<std::string> title = platform_.take_pending_title()) glutSetWindowTitle(title->c_str());
-  glutPostRedisplay();
+  // The display callback would return without drawing: spare FreeGLUT the call.
+  if (needs_redraw()) glutPostRedisplay();
   arm_tick();
+}
+
+bool GlutWindow::needs_redraw() const {
+  return gate_.should_draw(builder_.serial(), client_, mode_, exposed_, runtime_.words.suspend_flag.load() != 0);
 }
 
 Size GlutWindow::frame_size() const { return gate_.frame_size(); }
 
 void GlutWindow::on_display() {
-  const bool suspended = runtime_.words.suspend_flag.load() != 0;
   const std::uint64_t serial = builder_.serial();
-  if (!gate_.should_draw(serial, client_, mode_, exposed_, suspended)) return;
+  if (!gate_.should_draw(serial, client_, mode_, exposed_, runtime_.words.suspend_flag.load() != 0)) return;
   exposed_ = false;
   if (gate_.needs_upload(serial)) {
     std::optional<Size> resized;

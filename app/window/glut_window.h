@@ -39,6 +39,7 @@ class GlutWindow {
   void on_key(unsigned char key);
   void on_special(int key);
   void on_tick();
+  bool needs_redraw() const;
   void handle_harvest();
   void cycle_display_mode();
   void arm_tick();

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/key_router.h"
 #include "app/program_thread.h"
 #include "runtime_fixture.h"
@@ -24,7 +26,7 @@ class MainLoopTest : public testing::Test, protected HeadlessRuntime {
 
   // The timer-trap loop, once told to stop.
   void run_timer_trap() {
-    ASSERT_TRUE(requests.stop_timer.load());
+    ASSERT_TRUE(requests.timer_stop_requested());
     run_timer_trap_thread(runtime, requests);
   }
 
@@ -51,7 +53,7 @@ TEST_F(MainLoopTest, TheFrameBuilderRunsOnEverySecondPass) {
 TEST_F(MainLoopTest, WithoutAnEndNothingStops) {
   for (int i = 0; i < 10; ++i) EXPECT_EQ(loop.pass(), std::nullopt);
   EXPECT_EQ(runtime.words.stop_flag.load(), 0);
-  EXPECT_FALSE(requests.stop_timer.load());
+  EXPECT_FALSE(requests.timer_stop_requested());
 }
 
 TEST_F(MainLoopTest, BothThreadsStoppedWithoutAStopRequestDoNotEndTheProcess) {
@@ -125,6 +127,22 @@ TEST_F(MainLoopTest, RunningOutOfMemoryIsACriticalErrorEndingWithZero) {
 TEST_F(MainLoopTest, ARoutineThatReturnsStillParksItsThread) {
   run_program([](screen::ScreenRuntime&) {});
   EXPECT_EQ(runtime.words.exit_ok.load() & screen::kExitOkProgramThread, screen::kExitOkProgramThread);
+}
+
+}  // namespace
+}  // namespace app
+
+namespace app {
+namespace {
+
+TEST(TimerTrapThread, ReportsItselfStoppedOnlyAfterTheStopRequest) {
+  HeadlessRuntime headless;
+  RunRequests requests;
+  std::thread timer([&] { run_timer_trap_thread(headless.runtime, requests); });
+  EXPECT_EQ(headless.runtime.words.exit_ok.load() & screen::kExitOkTimerThread, 0U);
+  requests.request_timer_stop();
+  timer.join();
+  EXPECT_EQ(headless.runtime.words.exit_ok.load() & screen::kExitOkTimerThread, screen::kExitOkTimerThread);
 }
 
 }  // namespace
