@@ -111,7 +111,9 @@ TEST_F(FrameBuilderTest, TheScreenModeChangeWaitsForTheGrantAndTheFrameFollowsTh
   // The builder keeps passing, as the main-loop thread would; every frame it builds is of
   // the new screen, never of a half-changed one.
   for (int i = 0; i < 2000 && !changed.load(); ++i) {
-    if (builder.pass()) EXPECT_EQ(frame_size(), (Size{640, 480}));
+    if (builder.pass()) {
+      EXPECT_EQ(frame_size(), (Size{640, 480}));
+    }
     std::this_thread::sleep_for(std::chrono::microseconds(100));
   }
   if (!changed.load()) runtime.words.stop_flag.store(1);  // never granted: let the thread go
