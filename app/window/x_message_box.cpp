@@ -94,25 +94,9 @@ class XBox {
     const Window root = RootWindow(display_, screen);
     const Size size = model_.size();
 
-    int x = (DisplayWidth(display_, screen) - size.width) / 2;
-    int y = (DisplayHeight(display_, screen) - size.height) / 2;
-    if (owner != 0) {
-      Window child = 0;
-      Window owner_root = 0;
-      int owner_x = 0;
-      int owner_y = 0;
-      unsigned int width = 0;
-      unsigned int height = 0;
-      unsigned int border = 0;
-      unsigned int owner_depth = 0;
-      if (XGetGeometry(display_, owner, &owner_root, &owner_x, &owner_y, &width, &height, &border, &owner_depth) &&
-          XTranslateCoordinates(display_, owner, root, 0, 0, &owner_x, &owner_y, &child)) {
-        x = owner_x + (static_cast<int>(width) - size.width) / 2;
-        y = owner_y + (static_cast<int>(height) - size.height) / 2;
-      }
-    }
-    if (x < 0) x = 0;
-    if (y < 0) y = 0;
+    const Point place = centre_over(owner);
+    const int x = place.x;
+    const int y = place.y;
 
     window_ = XCreateSimpleWindow(display_, root, x, y, static_cast<unsigned int>(size.width),
                                   static_cast<unsigned int>(size.height), 0, BlackPixel(display_, screen),
@@ -136,12 +120,14 @@ class XBox {
       XFree(wm_hints);
     }
     if (owner != 0) XSetTransientForHint(display_, window_, owner);
+    owner_ = owner;
     set_atom_property(display_, window_, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_DIALOG"});
     set_atom_property(display_, window_, "_NET_WM_STATE", {"_NET_WM_STATE_ABOVE", "_NET_WM_STATE_MODAL"});
     wm_delete_window_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display_, window_, &wm_delete_window_, 1);
     XSelectInput(display_, window_,
-                 ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask);
+                 ExposureMask | KeyPressMask | ButtonPressMask | ButtonReleaseMask | StructureNotifyMask |
+                     VisibilityChangeMask);
 
     Window focus = 0;
     int revert = 0;
@@ -163,8 +149,23 @@ class XBox {
   XBox(const XBox&) = delete;
   XBox& operator=(const XBox&) = delete;
 
+  // The program's window appeared after the box: the box moves over it and stays above it.
+  void adopt_owner(Window owner) {
+    if (owner == 0 || owner_ != 0) return;
+    owner_ = owner;
+    XSetTransientForHint(display_, window_, owner);
+    const Point place = centre_over(owner);
+    XMoveWindow(display_, window_, place.x, place.y);
+    XRaiseWindow(display_, window_);
+    XFlush(display_);
+  }
+
   std::optional<screen::BoxAnswer> handle(XEvent& event) {
     switch (event.type) {
+      case VisibilityNotify:
+        // Kept above everything else, the program's window included, until answered.
+        if (event.xvisibility.state != VisibilityUnobscured) XRaiseWindow(display_, window_);
+        return std::nullopt;
       case MapNotify:
         XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
         return std::nullopt;
@@ -200,6 +201,36 @@ class XBox {
   }
 
  private:
+  struct Point {
+    int x = 0;
+    int y = 0;
+  };
+
+  // The top-left corner that centres the box over the owner (or the screen), kept on screen.
+  Point centre_over(Window owner) {
+    const int screen = DefaultScreen(display_);
+    const Size size = model_.size();
+    Point place{(DisplayWidth(display_, screen) - size.width) / 2, (DisplayHeight(display_, screen) - size.height) / 2};
+    if (owner != 0) {
+      Window child = 0;
+      Window owner_root = 0;
+      int owner_x = 0;
+      int owner_y = 0;
+      unsigned int width = 0;
+      unsigned int height = 0;
+      unsigned int border = 0;
+      unsigned int owner_depth = 0;
+      if (XGetGeometry(display_, owner, &owner_root, &owner_x, &owner_y, &width, &height, &border, &owner_depth) &&
+          XTranslateCoordinates(display_, owner, RootWindow(display_, screen), 0, 0, &owner_x, &owner_y, &child)) {
+        place.x = owner_x + (static_cast<int>(width) - size.width) / 2;
+        place.y = owner_y + (static_cast<int>(height) - size.height) / 2;
+      }
+    }
+    if (place.x < 0) place.x = 0;
+    if (place.y < 0) place.y = 0;
+    return place;
+  }
+
   void paint() {
     XImage* image = make_image(display_, visual_, depth_, model_);
     if (image == nullptr) return;
@@ -215,6 +246,7 @@ class XBox {
   Visual* visual_ = nullptr;
   int depth_ = 0;
   Window window_ = 0;
+  Window owner_ = 0;
   Window restore_focus_ = 0;
   Atom wm_delete_window_ = None;
   GC gc_ = nullptr;
@@ -243,6 +275,7 @@ screen::BoxAnswer XBoxPresenter::show(const BoxRequest& request, const std::func
         }
       }
       if (decided || cancelled()) break;
+      box.adopt_owner(static_cast<Window>(owner_window_.load()));
       pollfd connection{ConnectionNumber(display), POLLIN, 0};
       poll(&connection, 1, kPoll_ms);
     }
