@@ -31,13 +31,13 @@ GlutWindow::GlutWindow(screen::ScreenRuntime& runtime, AppPlatform& platform, Fr
       picture_(platform) {}
 
 void GlutWindow::initialise(int& argc, char** argv) {
+  glutInitWindowSize(kFirstWindowSize.width, kFirstWindowSize.height);  // before -geometry is read
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   if (glutGet(GLUT_DISPLAY_MODE_POSSIBLE) == 0) {
     std::fprintf(stderr, "winding_schemes: the OpenGL display mode (RGBA, double buffer, depth) is not possible\n");
     platform_.exit_process(1);
   }
-  glutInitWindowSize(kFirstWindowSize.width, kFirstWindowSize.height);
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
 }
 
