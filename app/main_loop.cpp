@@ -28,9 +28,9 @@ void run_main_loop_thread(screen::ScreenRuntime& runtime, FrameBuilder& builder,
 }
 
 void run_timer_trap_thread(screen::ScreenRuntime& runtime, RunRequests& requests) {
-  // No timer can be set, so there is nothing to serve every millisecond: the thread sleeps
-  // until the end of the run and then reports itself stopped.
-  requests.wait_for_timer_stop();
+  // The 1 ms service loop of timer traps; the program sets none, so each pass only looks for
+  // the end of the run.
+  while (!requests.timer_stop_requested()) runtime.platform().sleep_ms(kTimerTrapPass_ms);
   runtime.words.exit_ok.fetch_or(screen::kExitOkTimerThread);
 }
 

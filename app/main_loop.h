@@ -18,6 +18,7 @@
 namespace app {
 
 inline constexpr std::int32_t kMainLoopPass_ms = 16;
+inline constexpr std::int32_t kTimerTrapPass_ms = 1;
 
 class MainLoop {
  public:

@@ -1,38 +1,21 @@
 #pragma once
 // Requests that the window's thread hands to the main-loop thread, and the main-loop
-// thread to the timer-trap thread.
+// thread to the timer-trap thread: plain words, polled.
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
 
 namespace app {
 
 class RunRequests {
  public:
-  // The close button or Ctrl+Break: a plain word the main loop polls.
+  // The close button or Ctrl+Break.
   std::atomic<bool> end_run{false};
 
-  // The timer-trap loop is to stop; its thread sleeps until then.
-  void request_timer_stop() {
-    {
-      std::lock_guard<std::mutex> lock(timer_mutex_);
-      timer_stop_ = true;
-    }
-    timer_stopped_.notify_all();
-  }
-  bool timer_stop_requested() const {
-    std::lock_guard<std::mutex> lock(timer_mutex_);
-    return timer_stop_;
-  }
-  void wait_for_timer_stop() {
-    std::unique_lock<std::mutex> lock(timer_mutex_);
-    timer_stopped_.wait(lock, [this] { return timer_stop_; });
-  }
+  // The timer-trap loop is to stop.
+  void request_timer_stop() { timer_stop_.store(true); }
+  bool timer_stop_requested() const { return timer_stop_.load(); }
 
  private:
-  mutable std::mutex timer_mutex_;
-  std::condition_variable timer_stopped_;
-  bool timer_stop_ = false;
+  std::atomic<bool> timer_stop_{false};
 };
 
 }  // namespace app
