@@ -1,0 +1,32 @@
+#include "app/key_router.h"
+
+namespace app {
+
+bool KeyRouter::resume_if_suspended() {
+  std::uint8_t suspended = 1;
+  return runtime_.words.suspend_flag.compare_exchange_strong(suspended, 0);
+}
+
+bool KeyRouter::handle(const KeyEvent& event) {
+  switch (event.meaning) {
+    case KeyMeaning::nothing:
+      return false;
+    case KeyMeaning::cycle_display:
+      return true;
+    case KeyMeaning::stop:
+      requests_.end_run.store(true);
+      return false;
+    case KeyMeaning::pause:
+      if (!resume_if_suspended()) {
+        runtime_.words.suspend_flag.store(1);
+        runtime_.words.event_flag.store(1);
+      }
+      return false;
+    case KeyMeaning::key:
+      if (!resume_if_suspended()) runtime_.keys.push(event.entry);
+      return false;
+  }
+  return false;
+}
+
+}  // namespace app
