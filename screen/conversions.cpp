@@ -2,6 +2,7 @@
 // infinities or huge values: every float-to-integer conversion is range-checked first.
 #include <cmath>
 
+#include "screen/rounding.h"
 #include "screen/runtime.h"
 
 namespace screen {
@@ -11,7 +12,8 @@ std::int16_t ScreenRuntime::round_double_to_int16(double value) {
     raise_error(kOverflow);
     return 0;
   }
-  return static_cast<std::int16_t>(std::nearbyint(value));  // ties to even
+  // Ties to even whatever the rounding mode, so the result always fits.
+  return static_cast<std::int16_t>(round_half_even(value));
 }
 
 std::int64_t ScreenRuntime::round_extended_to_int64(long double value) {

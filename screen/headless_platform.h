@@ -30,6 +30,7 @@ class HeadlessPlatform : public Platform {
   void alert_box(const std::string& text) override;
   void window_title_changed(const std::string& title) override { window_title = title; }
   [[noreturn]] void exit_process(int exit_code) override { throw ProcessExit{exit_code}; }
+  bool storage_available(std::size_t bytes) override { return !refuse_storage || !refuse_storage(bytes); }
 
   std::int64_t now_ms = 0;          // the virtual clock; a hook may move it, backwards too
   std::int64_t sleep_calls = 0;
@@ -41,6 +42,8 @@ class HeadlessPlatform : public Platform {
   std::function<void(std::int32_t)> on_sleep;
   // Answers an error box; unset answers Yes.
   std::function<BoxAnswer(const std::string& caption, const std::string& text)> on_error_box;
+  // Sees every storage request of the runtime; returning true refuses it.
+  std::function<bool(std::size_t bytes)> refuse_storage;
 };
 
 }  // namespace screen

@@ -4,7 +4,7 @@
 //
 // Invariants:
 // - head_ is the oldest waiting entry, tail_ the next free one; head_ == tail_ means empty.
-// - Only push() writes tail_; only take() and discard_all() write head_.
+// - Only push() writes tail_; only take() writes head_.
 // - A push into a full ring drops the key and changes nothing.
 #include <array>
 #include <atomic>

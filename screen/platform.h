@@ -2,6 +2,7 @@
 // What the screen runtime needs from outside itself: a millisecond clock, sleeping, message
 // boxes, the window title and the end of the process. The windowed program and the headless
 // backend (tests, snapshots) each provide one.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -27,6 +28,13 @@ class Platform {
 
   // Called on the thread that sets the title.
   virtual void window_title_changed(const std::string& title) = 0;
+
+  // Asked before the runtime takes storage from the allocator; false makes the request fail as
+  // if memory had run out. Only a test backend refuses.
+  virtual bool storage_available(std::size_t bytes) {
+    static_cast<void>(bytes);
+    return true;
+  }
 
   // Ends the whole process with the exit code.
   [[noreturn]] virtual void exit_process(int exit_code) = 0;

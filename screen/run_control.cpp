@@ -1,5 +1,6 @@
 // The statement check, the ends of the program thread, critical errors and the delay.
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "screen/runtime.h"
@@ -44,6 +45,7 @@ void ScreenRuntime::park_program_thread() {
 void ScreenRuntime::critical_error(std::int32_t number, const char* message) {
   platform_.critical_box("Critical Error #" + std::to_string(number), message);
   platform_.exit_process(0);
+  std::abort();  // a virtual call is not known to be noreturn; this function must not return
 }
 
 void ScreenRuntime::end_program() {

@@ -168,6 +168,7 @@ class ScreenRuntime {
  private:
   // Pixel helpers; callers hold image_mutex_ (ImageWrite) and pass on-screen coordinates.
   class ImageWrite;
+  class LineInput;  // line_input.cpp
   void set_pixel(std::int32_t x, std::int32_t y, std::int32_t colour);
   void draw_glyph(std::int32_t row, std::int32_t column, std::uint8_t code);
   void fill_text_rows(std::int32_t first_row, std::int32_t last_row, std::int32_t colour);

@@ -1,0 +1,44 @@
+// Cost of the drawing operations the program uses most: the radius-15 circle of every traced
+// position and long connection lines; also a far-off line and a huge circle crossing the
+// screen, whose cost must not grow with their size.
+#include <benchmark/benchmark.h>
+
+#include "screen/headless_platform.h"
+#include "screen/runtime.h"
+
+namespace {
+
+constexpr std::int32_t kFirstPointAndColour = 1 | 8;
+constexpr std::int32_t kCircleColour = 2;
+
+struct Mode12Screen {
+  Mode12Screen() { rt.set_screen_mode(12, 0, 0, 0, 0, 1); }
+  screen::HeadlessPlatform platform;
+  screen::ScreenRuntime rt{platform};
+};
+
+void BM_CircleRadius15(benchmark::State& state) {
+  Mode12Screen screen;
+  for (auto _ : state) screen.rt.draw_circle(320.0, 240.0, 15.0, 12, 0, 0, 0, kCircleColour);
+}
+BENCHMARK(BM_CircleRadius15);
+
+void BM_LongDiagonalLine(benchmark::State& state) {
+  Mode12Screen screen;
+  for (auto _ : state) screen.rt.draw_line(0.0F, 0.0F, 639.0F, 479.0F, 10, 0, 0xFFFF, kFirstPointAndColour);
+}
+BENCHMARK(BM_LongDiagonalLine);
+
+void BM_LineFromFarOffTheScreen(benchmark::State& state) {
+  Mode12Screen screen;
+  for (auto _ : state) screen.rt.draw_line(-1e30F, -1e30F, 1e30F, 1e30F, 10, 0, 0xFFFF, kFirstPointAndColour);
+}
+BENCHMARK(BM_LineFromFarOffTheScreen);
+
+void BM_HugeCircleCrossingTheScreen(benchmark::State& state) {
+  Mode12Screen screen;
+  for (auto _ : state) screen.rt.draw_circle(320.0, 1e6 + 240.0, 1e6, 12, 0, 0, 0, kCircleColour);
+}
+BENCHMARK(BM_HugeCircleCrossingTheScreen);
+
+}  // namespace
