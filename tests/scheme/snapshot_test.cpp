@@ -1,0 +1,48 @@
+// The headless runner's picture: a binary PPM of the screen through the palette.
+#include <gtest/gtest.h>
+
+#include "run_support.h"
+
+namespace {
+
+struct Rgb {
+  unsigned r, g, b;
+};
+
+Rgb pixel_of(const std::string& ppm, std::size_t header, int x, int y) {
+  const std::size_t at = header + (static_cast<std::size_t>(y) * 640 + static_cast<std::size_t>(x)) * 3;
+  return {static_cast<unsigned char>(ppm[at]), static_cast<unsigned char>(ppm[at + 1]),
+          static_cast<unsigned char>(ppm[at + 2])};
+}
+
+TEST(Snapshot, PpmHoldsTheScreenThroughThePalette) {
+  auto run = scheme_test::make_run("0", "2", "5");
+  ASSERT_EQ(run->run(), scheme::RunEnding::end_program);
+  const std::string ppm = scheme::screen_as_ppm(run->runtime);
+  const std::string header = "P6\n640 480\n255\n";
+  ASSERT_EQ(ppm.substr(0, header.size()), header);
+  ASSERT_EQ(ppm.size(), header.size() + 640U * 480U * 3U);
+
+  const auto screen = scheme_test::copy_screen(run->runtime);
+  // Colours by palette index: 0 black, 3 cyan (credits), 11 light cyan (the prompt), 14 yellow.
+  const struct {
+    int index;
+    Rgb rgb;
+  } palette[] = {{0, {0x00, 0x00, 0x00}}, {3, {0x00, 0xAA, 0xAA}}, {11, {0x55, 0xFF, 0xFF}}, {14, {0xFF, 0xFF, 0x55}}};
+  for (const auto& colour : palette) {
+    int found = 0;
+    for (int y = 0; y < 480 && found < 50; ++y) {
+      for (int x = 0; x < 640 && found < 50; ++x) {
+        if (screen.at(x, y) != colour.index) continue;
+        ++found;
+        const Rgb rgb = pixel_of(ppm, header.size(), x, y);
+        EXPECT_EQ(rgb.r, colour.rgb.r);
+        EXPECT_EQ(rgb.g, colour.rgb.g);
+        EXPECT_EQ(rgb.b, colour.rgb.b);
+      }
+    }
+    EXPECT_EQ(found, 50) << "colour " << colour.index;
+  }
+}
+
+}  // namespace
