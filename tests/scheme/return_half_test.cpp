@@ -50,7 +50,7 @@ TEST(ReturnHalfWorkedExample, PhaseUWalksBackRightToLeftAndUpwards) {
     EXPECT_EQ(circles[i]->cursor.x, pass.centre.x);
     EXPECT_EQ(circles[i]->cursor.y, pass.centre.y);
     const int column = static_cast<int>(std::floor(pass.centre.x / 8)) + 1;
-    EXPECT_EQ(text_at(run.final_screen, static_cast<int>(pass.text_row), column, 2), pass.number);
+    EXPECT_EQ(text_at(run.screen_before_phase[1], static_cast<int>(pass.text_row), column, 2), pass.number);
   }
   const ProgramState& last = run.frames_of(449, 1).back()->state;
   EXPECT_EQ(last.row_index, 2);
@@ -104,7 +104,7 @@ TEST(ReturnHalfWorkedExample, PhaseVCirclesTheNumbersOfItsRows) {
     EXPECT_EQ(s.text_row, rows[i]);
     EXPECT_EQ(s.return_row_base, 15);
     const int column = static_cast<int>(std::floor(circles[i]->cursor.x / 8)) + 1;
-    EXPECT_EQ(text_at(run.final_screen, static_cast<int>(rows[i]), column, static_cast<int>(numbers[i].size())),
+    EXPECT_EQ(text_at(run.screen_before_phase[1], static_cast<int>(rows[i]), column, static_cast<int>(numbers[i].size())),
               numbers[i]);
   }
 }
@@ -172,7 +172,7 @@ TEST(ReturnHalfWorkedExample, PhaseWCopiesStandOnTheirTableEntries) {
     const std::string number = copies[i].number;
     if (!number.empty()) {
       const int column = static_cast<int>(std::floor(copies[i].centre.x / 8)) + 1;
-      EXPECT_EQ(text_at(run.final_screen, static_cast<int>(copies[i].text_row), column,
+      EXPECT_EQ(text_at(run.screen_before_phase[1], static_cast<int>(copies[i].text_row), column,
                         static_cast<int>(number.size())),
                 number);
     }
@@ -214,21 +214,7 @@ TEST(ReturnHalfWorkedExample, CursorParksWhereAFailedLabelWouldPrint) {
 }
 
 TEST(EndLabels, StandBesideTheLastCircleOfEachReturnHalf) {
-  const TraceRecording& run = worked_example();
-  struct Label {
-    const char* text;
-    int row;
-    int column;
-    int colour;
-  };
-  const Label labels[] = {
-      {"U1", 6, 15, 15}, {"U2", 6, 45, 7}, {"V1", 24, 15, 12}, {"V2", 24, 45, 4}, {"W1", 15, 40, 9}, {"W2", 15, 70, 1},
-  };
-  for (const Label& label : labels) {
-    int colour = 0;
-    EXPECT_EQ(text_at(run.final_screen, label.row, label.column, 2, &colour), label.text);
-    EXPECT_EQ(colour, label.colour) << label.text;
-  }
+  expect_terminal_labels(worked_example(), {{{6, 15}, {6, 45}, {24, 15}, {24, 45}, {15, 40}, {15, 70}}});
 }
 
 TEST(WholeRun, WorkedExampleTakes81StepsAndEndsNormally) {

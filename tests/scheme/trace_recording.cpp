@@ -69,6 +69,9 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
       recording.frames.push_back(TracedFrame{line, state, run->runtime.graphics_cursor(), text.foreground, text.row,
                                              text.column, run->platform.now_ms});
     }
+    if (line == kFirstTracingLine && state.phase_index >= 1 && state.phase_index <= 3) {
+      recording.screen_before_phase[static_cast<std::size_t>(state.phase_index)] = copy_screen(run->runtime);
+    }
     if (!options.keep_pixels) return;
     std::vector<std::uint8_t> now = copy_screen(run->runtime);
     const bool wanted_phase = options.pixels_phase == 0 || state.phase_index == options.pixels_phase;
@@ -156,6 +159,25 @@ void expect_drawn_sequence(const std::vector<const DrawnStatement*>& drawn, cons
   for (std::size_t i = 0; i < expected.size(); ++i) {
     SCOPED_TRACE("drawing " + std::to_string(i + 1));
     expect_drawn(*drawn[i], expected[i]);
+  }
+}
+
+void expect_terminal_labels(const TraceRecording& run, const std::array<LabelPlace, 6>& places) {
+  struct Label {
+    const char* text;
+    int colour;
+    const std::vector<std::uint8_t>* screen;
+  };
+  const Label labels[] = {
+      {"U1", 15, &run.screen_before_phase[1]}, {"U2", 7, &run.screen_before_phase[2]},
+      {"V1", 12, &run.screen_before_phase[2]}, {"V2", 4, &run.screen_before_phase[3]},
+      {"W1", 9, &run.screen_before_phase[3]},  {"W2", 1, &run.final_screen},
+  };
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    ASSERT_EQ(labels[i].screen->size(), static_cast<std::size_t>(kWidth * kHeight)) << labels[i].text;
+    int colour = 0;
+    EXPECT_EQ(text_at(*labels[i].screen, places[i].row, places[i].column, 2, &colour), labels[i].text);
+    EXPECT_EQ(colour, labels[i].colour) << labels[i].text;
   }
 }
 

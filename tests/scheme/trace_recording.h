@@ -2,6 +2,7 @@
 // Runs the whole routine headless for one input and keeps what the phase tracing did: the
 // program state after each of its statements, and for each line and circle it drew the pixels
 // that statement changed. Checks compare these records with hand-worked expectations.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ struct TraceRecording {
   std::vector<DrawnStatement> drawn;
   std::vector<ErrorBoxSeen> error_boxes;
   std::vector<std::uint8_t> final_screen;
+  // The screen as each phase's tracing starts (index 1 to 3): tables, markers and the labels
+  // printed so far, with nothing of that phase drawn over them yet.
+  std::array<std::vector<std::uint8_t>, 4> screen_before_phase;
   std::int64_t steps = 0;
   RunEnding ending = RunEnding::bound;
 
@@ -102,6 +106,15 @@ inline ExpectedDraw circle_of(std::int32_t line, Point centre, int radius, int c
 void expect_drawn(const DrawnStatement& drawn, const ExpectedDraw& expected);
 // Checks a sequence of drawn statements against the expected ones, one by one.
 void expect_drawn_sequence(const std::vector<const DrawnStatement*>& drawn, const std::vector<ExpectedDraw>& expected);
+
+// The six terminal labels U1, U2, V1, V2, W1, W2 at (row, column), each in its colour, read
+// from the screen as the next phase starts (W2 from the final screen), before anything is
+// drawn over them.
+struct LabelPlace {
+  int row = 0;
+  int column = 0;
+};
+void expect_terminal_labels(const TraceRecording& run, const std::array<LabelPlace, 6>& places);
 
 // Reads text from the screen: the best matching code page 437 glyph of each cell (a few stray
 // pixels of a crossing line are tolerated); '?' when nothing matches. The colour of the first

@@ -204,22 +204,8 @@ TEST(BeltSizeNotWhole, WrapPoleLiesOneRowFurtherOnEveryCoil) {
 }
 
 TEST(BeltSizeNotWhole, EndLabelsStandOneRowAboveAndOneColumnLeftOfTheStartLabels) {
-  const TraceRecording& run = cached_run("30", "2", "5");
-  struct Label {
-    const char* text;
-    int row;
-    int column;
-    int colour;
-  };
-  // U1 stands at row 2, column 11, on the speed hint's cells, which are blanked at the end.
-  const Label labels[] = {
-      {"U2", 1, 10, 7}, {"V1", 16, 11, 12}, {"V2", 15, 10, 4}, {"W1", 9, 36, 9}, {"W2", 8, 35, 1},
-  };
-  for (const Label& label : labels) {
-    int colour = 0;
-    EXPECT_EQ(text_at(run.final_screen, label.row, label.column, 2, &colour), label.text);
-    EXPECT_EQ(colour, label.colour) << label.text;
-  }
+  // The return half's last circle lies in pole column 1, one table row above the first circle.
+  expect_terminal_labels(cached_run("30", "2", "5"), {{{2, 11}, {1, 10}, {16, 11}, {15, 10}, {9, 36}, {8, 35}}});
 }
 
 TEST(ZeroSlots, NoCoilLoopRuns) {
