@@ -61,21 +61,28 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
   auto run = std::make_unique<HeadlessRun>(std::vector<std::string>{z, p, y1});
   run->max_statements = options.max_statements;
   std::vector<std::uint8_t> before;
+  std::uint64_t before_version = 0;
   run->on_frame_hook = [&](std::int32_t line) {
     const ProgramState& state = run->module.state();
+    if (line == kFirstTracingLine && state.phase_index >= 1 && state.phase_index <= 3) {
+      recording.screen_before_phase[static_cast<std::size_t>(state.phase_index)] = copy_screen(run->runtime);
+    }
+    // Before the phase loop (phase_index 0) and in phases not asked for, nothing is kept.
+    const bool wanted = state.phase_index >= 1 && (options.only_phase == 0 || state.phase_index == options.only_phase);
+    if (!wanted) return;
     const bool tracing = line >= kFirstTracingLine && line <= kLastTracingLine;
     if (tracing && options.keep_frames) {
       const screen::TextState& text = run->runtime.text_state();
       recording.frames.push_back(TracedFrame{line, state, run->runtime.graphics_cursor(), text.foreground, text.row,
                                              text.column, run->platform.now_ms});
     }
-    if (line == kFirstTracingLine && state.phase_index >= 1 && state.phase_index <= 3) {
-      recording.screen_before_phase[static_cast<std::size_t>(state.phase_index)] = copy_screen(run->runtime);
-    }
     if (!options.keep_pixels) return;
+    const bool drawing = tracing && is_drawing_line(line);
+    // Unchanged since the last copy: that copy is still the screen before the next statement.
+    if (!drawing && run->runtime.image_version() == before_version && !before.empty()) return;
+    before_version = run->runtime.image_version();
     std::vector<std::uint8_t> now = copy_screen(run->runtime);
-    const bool wanted_phase = options.pixels_phase == 0 || state.phase_index == options.pixels_phase;
-    if (tracing && is_drawing_line(line) && wanted_phase) {
+    if (drawing) {
       DrawnStatement drawn;
       drawn.line = line;
       drawn.phase = state.phase_index;

@@ -67,7 +67,7 @@ struct TraceRecording {
 struct RecordOptions {
   bool keep_frames = true;
   bool keep_pixels = true;
-  float pixels_phase = 0;  // keep drawn statements of this phase only; 0: of every phase
+  float only_phase = 0;  // keep frames and drawn statements of this phase only; 0: of every phase
   std::int64_t max_statements = 5'000'000;
 };
 

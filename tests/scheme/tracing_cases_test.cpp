@@ -223,7 +223,7 @@ TEST(ScreenEdges, ConnectionEndingAtXZeroIsDrawn) {
   // Z = 66, p' = 11: belt_size 1, column_step 6, row_step 4, offsets 2 and 2. Phase W's return
   // copies: pole 2 at column 5 (x 45), pole 3 at column -2.5 (x -15), so link_x2 = -15 + 15 = 0.
   RecordOptions options;
-  options.pixels_phase = 3;
+  options.only_phase = 3;
   const TraceRecording run = record_run("66", "11", "5", options);
   const TracedFrame* ends = frame_of_pass(run, 486, 3, 1, 3);
   ASSERT_NE(ends, nullptr);
@@ -243,7 +243,7 @@ TEST(ScreenEdges, ConnectionStartingAtX640IsDrawn) {
   // return half: pole 2 at column 81.25 (x 655), pole 3 at column 76.25 (x 615), so
   // link_x1 = 655 - 15 = 640.
   RecordOptions options;
-  options.pixels_phase = 3;
+  options.only_phase = 3;
   const TraceRecording run = record_run("225.75", "18.8125", "5", options);
   const TracedFrame* ends = frame_of_pass(run, 424, 3, 1, 3);
   ASSERT_NE(ends, nullptr);
