@@ -8,7 +8,7 @@ namespace scheme {
 
 void MainModule::copy_go_half_wrap() {
   ProgramState& s = *s_;
-  if (when(332, X(s.phase_index) == 3 && X(s.pole_index) == X(s.pole_pairs))) {
+  if (when(332, (X(s.phase_index) == 3) & (X(s.pole_index) == X(s.pole_pairs)))) {
     assign(333, s.text_column, X(s.text_column) - X(s.column_step) * X(s.pole_pairs));
     store(334, s.marker_x, X(s.pole_index), centre_x_of_column(X(s.text_column)));
     draw_circle(335, element(s.marker_x, X(s.pole_index)), element(s.marker_y, X(s.pole_index)),
@@ -16,7 +16,7 @@ void MainModule::copy_go_half_wrap() {
     assign(336, s.text_column, X(s.text_column) + X(s.column_step) * X(s.pole_pairs));
     store(337, s.marker_x, X(s.pole_index), centre_x_of_column(X(s.text_column)));
   }
-  if (when(340, X(s.phase_index) == 3 && at_wrap_pole())) {
+  if (when(340, (X(s.phase_index) == 3) & at_wrap_pole())) {
     assign(341, s.text_column, X(s.text_column) - X(s.column_step) * X(s.pole_pairs));
     if (when(342, X(s.wrap_adjusted) == 1)) assign(342, s.pole_index, X(s.pole_index) + 1);
     place_go_row({343, 344, 345, 346, 347});
@@ -33,8 +33,7 @@ void MainModule::copy_go_half_wrap() {
       assign(355, s.link_y2, element(s.marker_y, X(s.pole_index)));
       set_link_midpoint(356, 357);
       [&] {
-        const bool copy_of_last_pass = X(s.pole_index) == X(s.pole_pairs) + 2;
-        if (when(358, copy_of_last_pass && X(s.coil_index) == X(s.belt_size))) return;
+        if (when(358, (X(s.pole_index) == X(s.pole_pairs) + 2) & (X(s.coil_index) == X(s.belt_size)))) return;
         if (when(359, X(s.link_x2) < 0)) return;
         if (when(360, X(s.link_x1) > 640)) return;
         draw_bent_link({361, 362, 363}, X(s.link_mid_y), DashedHalf::first);

@@ -12,24 +12,19 @@ constexpr std::uint16_t kDashed = 0xFF00;
 
 bool MainModule::at_wrap_pole() const { return X(s_->pole_index) == X(s_->pole_pairs) + 1; }
 
-bool MainModule::at_last_pass() const {
-  const bool wrap_pole = at_wrap_pole();
-  const bool last_coil = X(s_->coil_index) == X(s_->belt_size);
-  return wrap_pole && last_coil;
-}
+bool MainModule::at_last_pass() const { return at_wrap_pole() & (X(s_->coil_index) == X(s_->belt_size)); }
 
 // The first coil starts at the phase's first row, every later one a row further.
 void MainModule::start_coil_row(const CoilRowLines& lines) {
   ProgramState& s = *s_;
   assign(lines.advance, s.row_index, X(s.row_index) + 1);
-  const bool first_coil = X(s.coil_index) == 1;
-  if (when(lines.phase_u, first_coil && X(s.phase_index) == 1)) {
+  if (when(lines.phase_u, (X(s.coil_index) == 1) & (X(s.phase_index) == 1))) {
     assign(lines.phase_u, s.row_index, X(s.phase_start_row));
   }
-  if (when(lines.phase_v, first_coil && X(s.phase_index) == 2)) {
+  if (when(lines.phase_v, (X(s.coil_index) == 1) & (X(s.phase_index) == 2))) {
     assign(lines.phase_v, s.row_index, X(s.phase_start_row));
   }
-  if (when(lines.phase_w, first_coil && X(s.phase_index) == 3)) {
+  if (when(lines.phase_w, (X(s.coil_index) == 1) & (X(s.phase_index) == 3))) {
     assign(lines.phase_w, s.row_index, X(s.phase_start_row));
   }
 }
@@ -118,6 +113,7 @@ void MainModule::draw_bent_link(const BentLinkLines& lines, ext bend_y, DashedHa
 void MainModule::draw_arrow_link(const ArrowLinkLines& lines, ext head_dx) {
   const ProgramState& s = *s_;
   const ext colour = X(s.draw_colour);
+  // Each skip is a jump to the end label, so the second test runs only when the first did not jump.
   if (!when(lines.skip_left, X(s.link_x2) < 0) && !when(lines.skip_right, X(s.link_x1) > 640)) {
     draw_line(lines.shaft, X(s.link_x1), X(s.link_y1), X(s.link_x2), X(s.link_y2), colour);
     draw_line(lines.head_upper, X(s.link_x2) + head_dx, X(s.link_y2) - 4, X(s.link_x2), X(s.link_y2), colour);
