@@ -1,6 +1,6 @@
 // The decimal text of a single-precision number: 7 significant digits, trailing zeros dropped,
 // fixed or exponent form, a leading blank for a value that is not negative.
-#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,29 +9,41 @@
 
 namespace screen {
 
+namespace {
+constexpr int kSignificantDigits = 7;
+constexpr int kLargestFixedExponent = 6;
+constexpr int kSmallestFixedLastDigit = -8;  // e - d, the power of ten of the last digit shown
+}  // namespace
+
 std::string ScreenRuntime::single_to_text(float value) {
-  const std::string sign = std::signbit(value) && value != 0.0F ? "-" : " ";
   if (std::isnan(value)) return " NaN";
+  const std::string sign = std::signbit(value) && value != 0.0F ? "-" : " ";
   if (std::isinf(value)) return sign + "Inf";
   if (value == 0.0F) return " 0";
 
-  // d.dddddde+XX: seven significant digits, rounded to nearest.
-  char scientific[32];
-  std::snprintf(scientific, sizeof scientific, "%.6e", std::fabs(static_cast<double>(value)));
+  // d.dddddde+XX, correctly rounded to nearest and independent of the locale.
+  char scientific[32] = {};
+  const auto result = std::to_chars(scientific, scientific + sizeof scientific - 1,
+                                    std::fabs(static_cast<double>(value)), std::chars_format::scientific,
+                                    kSignificantDigits - 1);
+  *result.ptr = '\0';
   std::string digits{scientific[0]};
-  digits.append(scientific + 2, 6);
-  const int exponent = std::atoi(scientific + 9);
+  digits.append(scientific + 2, kSignificantDigits - 1);
+  const int exponent = std::atoi(scientific + kSignificantDigits + 2);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
   const int significant = static_cast<int>(digits.size());
 
   std::string body;
-  if (exponent <= 6 && exponent - significant >= -8) {
+  if (exponent <= kLargestFixedExponent && exponent - significant >= kSmallestFixedLastDigit) {
     if (exponent >= 0) {
-      body = digits.substr(0, std::min<std::size_t>(digits.size(), static_cast<std::size_t>(exponent) + 1));
-      if (significant <= exponent) body.append(static_cast<std::size_t>(exponent + 1 - significant), '0');
-      if (significant > exponent + 1) body += "." + digits.substr(static_cast<std::size_t>(exponent) + 1);
+      const auto whole = static_cast<std::size_t>(exponent) + 1;
+      if (digits.size() <= whole) {
+        body = digits + std::string(whole - digits.size(), '0');
+      } else {
+        body = digits.substr(0, whole) + "." + digits.substr(whole);
+      }
     } else {
-      body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;  // leading 0 dropped
+      body = "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;  // no leading 0
     }
   } else {
     body = digits.substr(0, 1);

@@ -51,7 +51,9 @@ struct SharedWords {
   std::atomic<std::uint8_t> suspend_flag{0};
   std::atomic<std::uint8_t> program_ended_flag{0};
   std::atomic<std::uint32_t> exit_ok{0};        // kExitOk* bits
-  std::atomic<std::int32_t> lock_display{0};    // 1 requested, 2 granted, 0 released
+  // 1 requested, 2 granted, 0 released. The frame builder grants with compare_exchange(1, 2):
+  // a request withdrawn by a stop (back to 0) is then never granted after its release.
+  std::atomic<std::int32_t> lock_display{0};
   std::atomic<bool> automatic_display{true};
   std::atomic<bool> main_loop_started{false};
 };

@@ -55,10 +55,7 @@ void ScreenRuntime::print_string(const std::string& text, std::int32_t new_line_
     wrapped_last = false;
     if (is_control_code(code)) {
       if (code == 7) platform_.sleep_ms(kBell_ms);
-      if (code == 13) {
-        new_line();
-        wrapped_last = last;
-      }
+      if (code == 13) new_line();  // a carriage return is not a wrap: an asked new line still follows
       continue;
     }
     {
