@@ -25,7 +25,7 @@ void MainModule::copy_go_half_wrap() {
     draw_circle(350, element(s.marker_x, X(s.pole_index)), element(s.marker_y, X(s.pole_index)),
                 X(s.marker_radius), X(s.draw_colour));
     if (when(351, element(s.marker_x, X(s.pole_index) - 1) != 0)) {
-      // From block A's copy of the pole before, which line 337 moved back to its own place.
+      // marker_x(p') holds the pass's own centre again: less one lap, it is block A's copy.
       assign(352, s.link_x1,
              element(s.marker_x, X(s.pole_index) - 1) + 15 - X(s.column_step) * X(s.pole_pairs) * 640 / 80);
       assign(353, s.link_y1, element(s.marker_y, X(s.pole_index) - 1));
