@@ -115,6 +115,29 @@ class MainModule {
   void animation_step(std::int32_t key_line, std::int32_t minus_line, std::int32_t plus_line,
                       std::int32_t delay_line);
 
+  // --- Tracing: statements the go and return halves share; each use names its own lines ---
+  struct CoilRowLines { std::int32_t advance, phase_u, phase_v, phase_w; };
+  struct StepBackLines { std::int32_t test, step_back, mark, keep, unmark; };
+  struct GoRowLines { std::int32_t lower, stay, row, undo_lower, undo_stay; };
+  struct ReturnRowLines { std::int32_t raise, stay, base, counted, row, undo_raise, undo_stay; };
+  struct ReturnLeftColumnLines { std::int32_t test, set, clear, first_column; };
+  struct LinkEndLines { std::int32_t x1, y1, x2, y2; };
+  struct BentLinkLines { std::int32_t first_half, bend, second_half; };
+  struct ArrowLinkLines { std::int32_t skip_left, skip_right, shaft, head_upper, head_lower, end_label; };
+  enum class DashedHalf { first, second };
+  bool at_wrap_pole() const;   // pole_index = pole_pairs + 1
+  bool at_last_pass() const;   // ... and coil_index = belt_size
+  void start_coil_row(const CoilRowLines& lines);
+  void step_back_last_pass(const StepBackLines& lines);
+  void place_go_row(const GoRowLines& lines);
+  void place_return_row(const ReturnRowLines& lines);
+  void set_return_left_column(const ReturnLeftColumnLines& lines);
+  void set_link_ends(const LinkEndLines& lines, const FloatArray& xs, const FloatArray& ys, ext start_dx,
+                     ext end_dx);
+  void set_link_midpoint(std::int32_t x_line, std::int32_t y_line);
+  void draw_bent_link(const BentLinkLines& lines, ext bend_y, DashedHalf dashed);
+  void draw_arrow_link(const ArrowLinkLines& lines, ext head_dx);
+
   screen::ScreenRuntime& rt_;
   FrameObserver* observer_ = nullptr;
   ProgramState* s_ = nullptr;
