@@ -14,14 +14,13 @@ static_assert(kCreditsLine.size() == 71 && kCreditsLine.substr(0, 9) == "       
 static_assert(kSpeedHint.size() == 66);
 
 constexpr std::int32_t kGraphicsMode = 12;
-constexpr std::int32_t kGivenMode = 1;
 constexpr std::int32_t kKeepSnapBack = 0;
 constexpr std::int32_t kStretchSmoothed = 2;
 constexpr std::uint16_t kDotted = 0x8888;
 }  // namespace
 
 void MainModule::setup_screen() {
-  rt_.set_screen_mode(kGraphicsMode, 0, 0, 0, 0, kGivenMode);
+  rt_.set_screen_mode(kGraphicsMode, 0, 0, 0, 0, screen::given_bits::kScreenMode);
   frame(1);
   frame(3);
   rt_.set_resize_mode(kKeepSnapBack, kStretchSmoothed);

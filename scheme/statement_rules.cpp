@@ -11,12 +11,7 @@ static_assert(std::numeric_limits<float>::is_iec559 && std::numeric_limits<long 
               "stores and evaluation rely on IEEE 754 rounding, infinities and NaN");
 
 namespace {
-constexpr std::int32_t kGivenFirstPoint = 1;
-constexpr std::int32_t kGivenLineColour = 8;
-constexpr std::int32_t kGivenLineStyle = 16;
-constexpr std::int32_t kGivenCircleColour = 2;
-constexpr std::int32_t kGivenRowAndColumn = 3;
-constexpr std::int32_t kGivenForeground = 1;
+namespace given_bits = screen::given_bits;
 constexpr std::uint16_t kSolid = 0xFFFF;
 
 float single(ext value) { return static_cast<float>(value); }
@@ -76,12 +71,12 @@ ext MainModule::round16(ext value) { return rt_.round_double_to_int16(static_cas
 ext MainModule::floor_of(ext value) { return screen::ScreenRuntime::floor(static_cast<double>(value)); }
 
 void MainModule::set_color(std::int32_t line_number, ext colour) {
-  rt_.set_color(to_int(colour), 0, 0, kGivenForeground);
+  rt_.set_color(to_int(colour), 0, 0, given_bits::kForeground);
   frame(line_number);
 }
 
 void MainModule::locate(std::int32_t line_number, ext row, ext column) {
-  rt_.locate_cursor(to_int(row), to_int(column), 0, 0, 0, kGivenRowAndColumn);
+  rt_.locate_cursor(to_int(row), to_int(column), 0, 0, 0, given_bits::kRow | given_bits::kColumn);
   frame(line_number);
 }
 
@@ -110,19 +105,19 @@ void MainModule::input(std::int32_t line_number, const std::string& prompt, floa
 }
 
 void MainModule::draw_line(std::int32_t line_number, ext x1, ext y1, ext x2, ext y2) {
-  rt_.draw_line(single(x1), single(y1), single(x2), single(y2), 0, 0, kSolid, kGivenFirstPoint);
+  rt_.draw_line(single(x1), single(y1), single(x2), single(y2), 0, 0, kSolid, given_bits::kLineFirstPoint);
   frame(line_number);
 }
 
 void MainModule::draw_line(std::int32_t line_number, ext x1, ext y1, ext x2, ext y2, ext colour) {
   rt_.draw_line(single(x1), single(y1), single(x2), single(y2), to_int(colour), 0, kSolid,
-                kGivenFirstPoint | kGivenLineColour);
+                given_bits::kLineFirstPoint | given_bits::kLineColour);
   frame(line_number);
 }
 
 void MainModule::draw_line(std::int32_t line_number, ext x1, ext y1, ext x2, ext y2, ext colour, std::uint16_t style) {
   rt_.draw_line(single(x1), single(y1), single(x2), single(y2), to_int(colour), 0, style,
-                kGivenFirstPoint | kGivenLineColour | kGivenLineStyle);
+                given_bits::kLineFirstPoint | given_bits::kLineColour | given_bits::kLineStyle);
   frame(line_number);
 }
 
@@ -133,7 +128,7 @@ void MainModule::draw_circle(std::int32_t line_number, ext x, ext y, ext radius)
 
 void MainModule::draw_circle(std::int32_t line_number, ext x, ext y, ext radius, ext colour) {
   rt_.draw_circle(static_cast<double>(x), static_cast<double>(y), static_cast<double>(radius), to_int(colour), 0, 0,
-                  0, kGivenCircleColour);
+                  0, given_bits::kCircleColour);
   frame(line_number);
 }
 

@@ -10,15 +10,7 @@
 namespace screen {
 
 namespace {
-constexpr std::int32_t kLineFirstPoint = 1;
-constexpr std::int32_t kLineSecondRelative = 2;
-constexpr std::int32_t kLineFirstRelative = 4;
-constexpr std::int32_t kLineColour = 8;
-constexpr std::int32_t kLineStyle = 16;
 constexpr std::uint16_t kSolidStyle = 0xFFFF;
-
-constexpr std::int32_t kCircleCentreRelative = 1;
-constexpr std::int32_t kCircleColour = 2;
 
 bool is_finite(PixelPoint point) { return std::isfinite(point.x) && std::isfinite(point.y); }
 }  // namespace
@@ -30,13 +22,13 @@ void ScreenRuntime::draw_line(float x1, float y1, float x2, float y2, std::int32
     raise_error(kIllegalFunctionCall);
     return;
   }
-  if ((given & kLineFirstPoint) != 0) {
-    graphics_cursor_ = (given & kLineFirstRelative) != 0
+  if ((given & given_bits::kLineFirstPoint) != 0) {
+    graphics_cursor_ = (given & given_bits::kLineFirstRelative) != 0
                            ? GraphicsCursor{graphics_cursor_.x + x1, graphics_cursor_.y + y1}
                            : GraphicsCursor{x1, y1};
   }
   const GraphicsCursor first = graphics_cursor_;
-  graphics_cursor_ = (given & kLineSecondRelative) != 0 ? GraphicsCursor{first.x + x2, first.y + y2}
+  graphics_cursor_ = (given & given_bits::kLineSecondRelative) != 0 ? GraphicsCursor{first.x + x2, first.y + y2}
                                                         : GraphicsCursor{x2, y2};
   const GraphicsCursor second = graphics_cursor_;
 
@@ -44,8 +36,8 @@ void ScreenRuntime::draw_line(float x1, float y1, float x2, float y2, std::int32
   const PixelPoint to{round_half_even(second.x), round_half_even(second.y)};
   if (!is_finite(from) || !is_finite(to)) return;  // a point without a place misses the screen
 
-  const std::int32_t pixel_colour = (given & kLineColour) != 0 ? colour : text_.foreground;
-  const std::uint16_t pattern = (given & kLineStyle) != 0 ? style : kSolidStyle;
+  const std::int32_t pixel_colour = (given & given_bits::kLineColour) != 0 ? colour : text_.foreground;
+  const std::uint16_t pattern = (given & given_bits::kLineStyle) != 0 ? style : kSolidStyle;
   ImageWrite write(*this);
   rasterize_line(from, to, pattern, image_.width, image_.height,
                  [&](std::int32_t x, std::int32_t y) { set_pixel(x, y, pixel_colour); });
@@ -59,14 +51,14 @@ void ScreenRuntime::draw_circle(double x, double y, double r, std::int32_t colou
     raise_error(kIllegalFunctionCall);
     return;
   }
-  if ((given & kCircleCentreRelative) != 0) {
+  if ((given & given_bits::kCircleCentreRelative) != 0) {
     x += static_cast<double>(graphics_cursor_.x);
     y += static_cast<double>(graphics_cursor_.y);
   }
   graphics_cursor_ = GraphicsCursor{narrow_to_float(x), narrow_to_float(y)};
 
   const double radius = std::fabs((x + r) - x);
-  const std::int32_t pixel_colour = (given & kCircleColour) != 0 ? colour : text_.foreground;
+  const std::int32_t pixel_colour = (given & given_bits::kCircleColour) != 0 ? colour : text_.foreground;
   ImageWrite write(*this);
   rasterize_circle(x, y, radius, image_.width, image_.height,
                    [&](std::int32_t px, std::int32_t py) { set_pixel(px, py, pixel_colour); });

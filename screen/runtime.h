@@ -87,6 +87,24 @@ struct GraphicsCursor {
   float y = 0.0F;
 };
 
+// Bits of an operation's `given` argument: which of its optional arguments a call passes.
+namespace given_bits {
+inline constexpr std::int32_t kScreenMode = 1;
+inline constexpr std::int32_t kActivePage = 4;
+inline constexpr std::int32_t kVisualPage = 8;
+inline constexpr std::int32_t kForeground = 1;
+inline constexpr std::int32_t kBackground = 2;
+inline constexpr std::int32_t kRow = 1;
+inline constexpr std::int32_t kColumn = 2;
+inline constexpr std::int32_t kLineFirstPoint = 1;
+inline constexpr std::int32_t kLineSecondRelative = 2;
+inline constexpr std::int32_t kLineFirstRelative = 4;
+inline constexpr std::int32_t kLineColour = 8;
+inline constexpr std::int32_t kLineStyle = 16;
+inline constexpr std::int32_t kCircleCentreRelative = 1;
+inline constexpr std::int32_t kCircleColour = 2;
+}  // namespace given_bits
+
 // Type code of a single-precision input target: 32 bits, plus the floating-point flag.
 inline constexpr std::uint32_t kSingleTypeCode = 32U | (1U << 29);
 

@@ -5,8 +5,6 @@
 namespace screen {
 
 namespace {
-constexpr std::int32_t kGivenRow = 1;
-constexpr std::int32_t kGivenColumn = 2;
 constexpr std::int32_t kZoneWidth = 14;
 constexpr std::int32_t kLastZoneLimit = 67;  // zone starts 1, 15, 29, 43, 57
 constexpr std::int32_t kBell_ms = 250;
@@ -17,14 +15,14 @@ bool is_control_code(unsigned char code) { return code == 7 || (code >= 9 && cod
 void ScreenRuntime::locate_cursor(std::int32_t row, std::int32_t column, std::int32_t /*visible*/,
                                   std::int32_t /*start*/, std::int32_t /*stop*/, std::int32_t given) {
   if (error_pending()) return;
-  const bool bad_row = (given & kGivenRow) != 0 && (row < 1 || row > text_.rows);
-  const bool bad_column = (given & kGivenColumn) != 0 && (column < 1 || column > text_.columns);
+  const bool bad_row = (given & given_bits::kRow) != 0 && (row < 1 || row > text_.rows);
+  const bool bad_column = (given & given_bits::kColumn) != 0 && (column < 1 || column > text_.columns);
   if (bad_row || bad_column) {
     raise_error(kIllegalFunctionCall);
     return;
   }
-  if ((given & kGivenRow) != 0) text_.row = row;
-  if ((given & kGivenColumn) != 0) text_.column = column;
+  if ((given & given_bits::kRow) != 0) text_.row = row;
+  if ((given & given_bits::kColumn) != 0) text_.column = column;
   text_.newline_pending = false;
 }
 
