@@ -10,12 +10,16 @@ std::int64_t AppPlatform::clock_ms() {
   return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - origin_).count();
 }
 
-void AppPlatform::sleep_ms(std::int32_t duration_ms) {
+void AppPlatform::sleep_ms(std::int32_t duration_ms, screen::Wait /*why*/) {
   if (duration_ms <= 0) {
     std::this_thread::yield();
   } else {
     std::this_thread::sleep_for(std::chrono::milliseconds(duration_ms));
   }
+}
+
+void AppPlatform::wait_ms(std::int32_t timeout_ms, const screen::WakeSignal& signal, std::uint64_t seen) {
+  signal.wait_for_change(seen, timeout_ms);
 }
 
 screen::BoxAnswer AppPlatform::show(BoxButtons buttons, const std::string& caption, const std::string& text) {

@@ -30,7 +30,8 @@ class AppPlatform : public screen::Platform {
   void start_clock() { origin_ = std::chrono::steady_clock::now(); }
 
   std::int64_t clock_ms() override;
-  void sleep_ms(std::int32_t duration_ms) override;
+  void sleep_ms(std::int32_t duration_ms, screen::Wait why) override;
+  void wait_ms(std::int32_t timeout_ms, const screen::WakeSignal& signal, std::uint64_t seen) override;
   screen::BoxAnswer error_box(const std::string& caption, const std::string& text) override;
   void critical_box(const std::string& caption, const std::string& text) override;
   void alert_box(const std::string& text) override;

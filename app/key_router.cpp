@@ -17,13 +17,10 @@ bool KeyRouter::handle(const KeyEvent& event) {
       requests_.end_run.store(true);
       return false;
     case KeyMeaning::pause:
-      if (!resume_if_suspended()) {
-        runtime_.words.suspend_flag.store(1);
-        runtime_.words.event_flag.store(1);
-      }
+      if (!resume_if_suspended()) runtime_.request_pause();
       return false;
     case KeyMeaning::key:
-      if (!resume_if_suspended()) runtime_.keys.push(event.entry);
+      if (!resume_if_suspended()) runtime_.push_key(event.entry);
       return false;
   }
   return false;

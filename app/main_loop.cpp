@@ -9,8 +9,7 @@ std::optional<int> MainLoop::pass() {
   screen::SharedWords& words = runtime_.words;
   const bool end_wanted = requests_.end_run.load() || words.program_ended_flag.load() != 0;
   if (end_wanted && words.stop_flag.load() == 0) {
-    words.stop_flag.store(1);
-    words.event_flag.store(1);
+    runtime_.request_stop();
     requests_.request_timer_stop();
   }
   constexpr std::uint32_t kBothStopped = screen::kExitOkProgramThread | screen::kExitOkTimerThread;
@@ -22,15 +21,15 @@ void run_main_loop_thread(screen::ScreenRuntime& runtime, FrameBuilder& builder,
   MainLoop loop(runtime, builder, requests);
   runtime.words.main_loop_started.store(true);
   for (;;) {
-    runtime.platform().sleep_ms(kMainLoopPass_ms);
+    runtime.platform().sleep_ms(kMainLoopPass_ms, screen::Wait::main_loop);
     if (const std::optional<int> exit_code = loop.pass()) runtime.platform().exit_process(*exit_code);
   }
 }
 
-void run_timer_trap_thread(screen::ScreenRuntime& runtime, RunRequests& requests) {
-  // The 1 ms service loop of timer traps; the program sets none, so each pass only looks for
-  // the end of the run.
-  while (!requests.timer_stop_requested()) runtime.platform().sleep_ms(kTimerTrapPass_ms);
+void run_timer_trap_thread(screen::ScreenRuntime& runtime, const RunRequests& requests) {
+  // The program sets no timer traps, so there is nothing to serve: the thread sleeps until the
+  // end of the run and then reports itself stopped.
+  requests.wait_for_timer_stop();
   runtime.words.exit_ok.fetch_or(screen::kExitOkTimerThread);
 }
 

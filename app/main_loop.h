@@ -18,7 +18,6 @@
 namespace app {
 
 inline constexpr std::int32_t kMainLoopPass_ms = 16;
-inline constexpr std::int32_t kTimerTrapPass_ms = 1;
 
 class MainLoop {
  public:
@@ -39,6 +38,6 @@ class MainLoop {
 
 // The threads' bodies, each runs until the process ends.
 void run_main_loop_thread(screen::ScreenRuntime& runtime, FrameBuilder& builder, RunRequests& requests);
-void run_timer_trap_thread(screen::ScreenRuntime& runtime, RunRequests& requests);
+void run_timer_trap_thread(screen::ScreenRuntime& runtime, const RunRequests& requests);
 
 }  // namespace app

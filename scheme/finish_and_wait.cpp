@@ -8,6 +8,7 @@ namespace scheme {
 
 namespace {
 constexpr std::size_t kSpeedHintLength = 66;
+constexpr std::int32_t kFinalWaitPass_ms = 10;
 }  // namespace
 
 void MainModule::finish_and_wait() {
@@ -19,10 +20,14 @@ void MainModule::finish_and_wait() {
   set_color(516, 11);
   locate(522, 2, 8);
   print(523, {text(std::string(kSpeedHintLength, ' '))});
-  // Line 526 jumps to itself until a key is waiting; that key is consumed.
-  do {
+  // Line 526 jumps to itself until a key is waiting; that key is consumed. A pass that finds
+  // no key sleeps until one arrives, a pause or a stop is asked, or kFinalWaitPass_ms pass, so
+  // the finished scheme costs no processor while it is on show.
+  for (;;) {
     frame(526);
-  } while (screen::ScreenRuntime::strings_equal(rt_.read_key_string(), "") != 0);
+    if (screen::ScreenRuntime::strings_equal(rt_.read_key_string(), "") == 0) break;
+    rt_.wait_for_key(kFinalWaitPass_ms);
+  }
   rt_.end_program();
 }
 

@@ -81,7 +81,7 @@ class ScreenRuntime::LineInput {
   std::optional<unsigned char> wait_for_key() {
     toggle_block_cursor();
     while (!stop_requested()) {
-      runtime_.platform_.sleep_ms(kKeyPoll_ms);
+      runtime_.platform_.sleep_ms(kKeyPoll_ms, Wait::line_input);
       if (stop_requested()) break;
       const std::optional<KeyEntry> key = runtime_.keys.take();
       if (!key || (key->character == 0 && key->scan_code != 0)) continue;  // extended keys pass

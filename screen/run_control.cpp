@@ -19,7 +19,7 @@ void ScreenRuntime::statement_check(std::int32_t line) {
   words.event_flag.store(0, std::memory_order_release);
   while (words.suspend_flag.load() != 0 || words.stop_flag.load() != 0) {
     if (words.stop_flag.load() != 0) stop_program_thread();
-    platform_.sleep_ms(kCheckSlice_ms);
+    platform_.sleep_ms(kCheckSlice_ms, Wait::statement_check);
   }
   const std::int32_t code = words.pending_error.load();
   if (code == 0) return;
@@ -39,7 +39,7 @@ void ScreenRuntime::stop_program_thread() {
 }
 
 void ScreenRuntime::park_program_thread() {
-  for (;;) platform_.sleep_ms(kParkSlice_ms);
+  for (;;) platform_.sleep_ms(kParkSlice_ms, Wait::parked);
 }
 
 void ScreenRuntime::critical_error(std::int32_t number, const char* message) {
@@ -57,11 +57,11 @@ void ScreenRuntime::end_program() {
   text_.newline_pending = false;
   print_string("", 1);
   print_string("Press any key to continue", 0);
-  while (keys.take()) platform_.sleep_ms(0);
+  while (keys.take()) platform_.sleep_ms(0, Wait::discard_keys);
   words.automatic_display.store(true);
   waiting_for_last_key_.store(true);
   for (;;) {
-    platform_.sleep_ms(kLastKeyPoll_ms);
+    platform_.sleep_ms(kLastKeyPoll_ms, Wait::last_key);
     if (words.stop_flag.load() != 0) stop_program_thread();
     if (!read_key_string().empty()) break;
   }
@@ -71,11 +71,35 @@ void ScreenRuntime::end_program() {
 
 std::string ScreenRuntime::read_key_string() {
   if (error_pending()) return {};
-  platform_.sleep_ms(0);
+  platform_.sleep_ms(0, Wait::key_read);
   const auto key = keys.take();
   if (!key) return {};
   if (key->character != 0 || key->scan_code == 0) return std::string(1, static_cast<char>(key->character));
   return std::string{'\0', static_cast<char>(key->scan_code)};
+}
+
+void ScreenRuntime::wait_for_key(std::int32_t timeout_ms) {
+  const std::uint64_t seen = wake_.count();
+  if (!keys.empty() || words.event_flag.load() != 0 || words.stop_flag.load() != 0) return;
+  platform_.wait_ms(timeout_ms, wake_, seen);
+}
+
+bool ScreenRuntime::push_key(KeyEntry key) {
+  const bool queued = keys.push(key);
+  if (queued) wake_.notify();
+  return queued;
+}
+
+void ScreenRuntime::request_pause() {
+  words.suspend_flag.store(1);
+  words.event_flag.store(1);
+  wake_.notify();
+}
+
+void ScreenRuntime::request_stop() {
+  words.stop_flag.store(1);
+  words.event_flag.store(1);
+  wake_.notify();
 }
 
 void ScreenRuntime::delay_seconds(double seconds) {
@@ -96,10 +120,10 @@ void ScreenRuntime::delay_seconds(double seconds) {
     auto remainder_ms = static_cast<std::int64_t>(std::trunc(target_ms - elapsed_ms));
     if (remainder_ms == 0) remainder_ms = 1;
     if (remainder_ms < 10) {
-      platform_.sleep_ms(static_cast<std::int32_t>(remainder_ms));
+      platform_.sleep_ms(static_cast<std::int32_t>(remainder_ms), Wait::delay);
       return;
     }
-    platform_.sleep_ms(kDelaySlice_ms);
+    platform_.sleep_ms(kDelaySlice_ms, Wait::delay);
     statement_check(0);
   }
 }

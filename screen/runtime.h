@@ -21,6 +21,7 @@
 
 #include "screen/key_ring.h"
 #include "screen/platform.h"
+#include "screen/wake_signal.h"
 
 namespace screen {
 
@@ -156,9 +157,17 @@ class ScreenRuntime {
   void draw_circle(double x, double y, double r, std::int32_t colour, double start, double end,
                    double aspect, std::int32_t given);
 
-  // --- Keys and time (keys.cpp, run_control.cpp) ---
+  // --- Keys and time (run_control.cpp) ---
   std::string read_key_string();
   void delay_seconds(double seconds);
+  // Blocks the program thread until a key waits, event_flag or stop_flag is set, or timeout_ms
+  // pass; returns at once when one of them already holds.
+  void wait_for_key(std::int32_t timeout_ms);
+
+  // --- Other threads' requests to the program thread; each wakes wait_for_key (run_control.cpp) ---
+  bool push_key(KeyEntry key);  // false when the ring is full and the key is dropped
+  void request_pause();         // suspend_flag and event_flag
+  void request_stop();          // stop_flag and event_flag
 
   // --- Strings (strings.cpp) ---
   std::string char_string(std::int32_t code);
@@ -209,6 +218,7 @@ class ScreenRuntime {
   mutable std::mutex title_mutex_;
   std::string window_title_;
   std::atomic<bool> waiting_for_last_key_{false};
+  WakeSignal wake_;
 
   // Static storage: blocks taken from the allocator and never freed.
   std::vector<std::vector<std::uint8_t>> storage_blocks_;

@@ -24,7 +24,7 @@ void ScreenRuntime::set_screen_mode(std::int32_t mode, std::int32_t /*colour_swi
         words.lock_display.store(0);
         stop_program_thread();
       }
-      platform_.sleep_ms(0);
+      platform_.sleep_ms(0, Wait::display_lock);
     }
   }
   screen_mode_ = mode;

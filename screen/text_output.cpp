@@ -52,7 +52,7 @@ void ScreenRuntime::print_string(const std::string& text, std::int32_t new_line_
     const bool last = i + 1 == text.size();
     wrapped_last = false;
     if (is_control_code(code)) {
-      if (code == 7) platform_.sleep_ms(kBell_ms);
+      if (code == 7) platform_.sleep_ms(kBell_ms, Wait::bell);
       if (code == 13) new_line();  // a carriage return is not a wrap: an asked new line still follows
       continue;
     }

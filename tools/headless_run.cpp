@@ -6,12 +6,7 @@
 namespace scheme {
 
 namespace {
-constexpr std::int32_t kInputPoll_ms = 10;
 constexpr std::int32_t kFinalWaitLine = 526;
-
-bool is_key_read_line(std::int32_t line) {
-  return line == 116 || line == 144 || line == 195 || line == 327 || line == 445;
-}
 }  // namespace
 
 const char* to_string(RunEnding ending) {
@@ -29,14 +24,15 @@ HeadlessRun::HeadlessRun(std::vector<std::string> typed_texts) {
     for (const char c : text) typing_.push_back(static_cast<std::uint8_t>(c));
     typing_.push_back(13);
   }
-  platform.on_sleep = [this](std::int32_t duration_ms) { on_sleep(duration_ms); };
+  platform.keep_boxes = false;
+  platform.on_sleep = [this](std::int32_t, screen::Wait why) { on_sleep(why); };
   platform.on_error_box = [this](const std::string& caption, const std::string& text) {
     return answer_box(caption, text);
   };
 }
 
 bool HeadlessRun::press(std::uint8_t character, std::uint8_t scan_code) {
-  return runtime.keys.push(screen::KeyEntry{character, scan_code});
+  return runtime.push_key(screen::KeyEntry{character, scan_code});
 }
 
 RunEnding HeadlessRun::run() {
@@ -52,28 +48,35 @@ RunEnding HeadlessRun::run() {
 }
 
 void HeadlessRun::on_frame(std::int32_t line) {
+  platform.note_progress();
   ++statements;
-  if (is_key_read_line(line)) ++steps;
-  if (line == kFinalWaitLine && give_final_key && !final_key_given_) {
-    final_key_given_ = press(' ');
-  }
+  if (line == kFinalWaitLine) in_final_wait_ = true;
   if (on_frame_hook) on_frame_hook(line);
   if (statements >= max_statements && !bounded_) {
     bounded_ = true;
-    runtime.words.stop_flag.store(1);
-    runtime.words.event_flag.store(1);
+    runtime.request_stop();
   }
 }
 
-void HeadlessRun::on_sleep(std::int32_t duration_ms) {
-  // The line input polls the key ring every 10 ms: type the next key when the ring is empty.
-  if (duration_ms == kInputPoll_ms && typed_ < typing_.size() && runtime.keys.empty()) {
-    if (press(typing_[typed_])) ++typed_;
-  }
-  // Stop at the end-of-run prompt: the picture is complete.
-  if (runtime.waiting_for_last_key()) {
-    runtime.words.stop_flag.store(1);
-    runtime.words.event_flag.store(1);
+void HeadlessRun::on_sleep(screen::Wait why) {
+  switch (why) {
+    case screen::Wait::line_input:
+      // The line input takes one key per poll: type the next one when the ring is empty.
+      if (typed_ < typing_.size() && runtime.keys.empty() && press(typing_[typed_])) ++typed_;
+      break;
+    case screen::Wait::key_read:
+      if (!in_final_wait_) {
+        ++steps;
+      } else if (give_final_key && !final_key_given_) {
+        final_key_given_ = press(' ');
+      }
+      break;
+    case screen::Wait::last_key:
+      // The end-of-run prompt shows: the picture is complete.
+      runtime.request_stop();
+      break;
+    default:
+      break;
   }
 }
 
@@ -81,8 +84,9 @@ screen::BoxAnswer HeadlessRun::answer_box(const std::string& caption, const std:
   ErrorBoxSeen seen;
   std::sscanf(caption.c_str(), "Unhandled Error #%d", &seen.code);
   std::sscanf(text.c_str(), "Line: %d", &seen.line);
-  error_boxes.push_back(seen);
-  const bool answer_no = no_at_box > 0 && static_cast<std::int32_t>(error_boxes.size()) == no_at_box;
+  ++error_box_count;
+  if (on_error_box) on_error_box(seen);
+  const bool answer_no = no_at_box > 0 && error_box_count == no_at_box;
   return answer_no ? screen::BoxAnswer::no : screen::BoxAnswer::yes;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // Runs the whole winding-scheme routine without a window, on a virtual clock: types the given
 // texts at the prompts as a user would, answers error boxes, gives the final wait its key and
-// stops at the end-of-run prompt (or after a number of statement frames).
+// stops at the end-of-run prompt (or after a number of statement frames). It learns that a key
+// is wanted from the platform's sleeps (the line input's polls, the key reads), and keeps no
+// list of what it saw, so a run of any length takes the same memory.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -30,6 +32,7 @@ class HeadlessRun : private FrameObserver {
   std::int64_t max_statements = 50'000'000;      // statement frames before the run is stopped
   bool give_final_key = true;                    // one key for the final wait at line 526
   std::function<void(std::int32_t line)> on_frame_hook;  // every statement frame, after counting
+  std::function<void(const ErrorBoxSeen& box)> on_error_box;  // every error box, before it is answered
 
   RunEnding run();
 
@@ -40,17 +43,18 @@ class HeadlessRun : private FrameObserver {
   screen::ScreenRuntime runtime{platform};
   MainModule module{runtime, this};
 
-  std::int64_t steps = 0;       // animation steps (frames of the key-read lines)
-  std::int64_t statements = 0;  // statement frames run
-  std::vector<ErrorBoxSeen> error_boxes;
+  std::int64_t steps = 0;            // animation steps (key reads before the final wait)
+  std::int64_t statements = 0;       // statement frames run
+  std::int64_t error_box_count = 0;  // error boxes shown
 
  private:
   void on_frame(std::int32_t line) override;
-  void on_sleep(std::int32_t duration_ms);
+  void on_sleep(screen::Wait why);
   screen::BoxAnswer answer_box(const std::string& caption, const std::string& text);
 
   std::vector<std::uint8_t> typing_;  // keys still to be typed at the prompts
   std::size_t typed_ = 0;
+  bool in_final_wait_ = false;
   bool final_key_given_ = false;
   bool bounded_ = false;
 };

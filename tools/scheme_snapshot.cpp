@@ -37,8 +37,14 @@ int main(int argc, char** argv) {
       return usage();
     }
   }
-  const scheme::RunEnding ending = run.run();
-  for (const scheme::ErrorBoxSeen& box : run.error_boxes) std::printf("error %d line %d\n", box.code, box.line);
+  run.on_error_box = [](const scheme::ErrorBoxSeen& box) { std::printf("error %d line %d\n", box.code, box.line); };
+  scheme::RunEnding ending = scheme::RunEnding::bound;
+  try {
+    ending = run.run();
+  } catch (const screen::HeadlessStuck& stuck) {
+    std::fprintf(stderr, "scheme_snapshot: %s\n", stuck.what());
+    return 1;
+  }
   std::printf("steps %lld statements %lld ended %s\n", static_cast<long long>(run.steps),
               static_cast<long long>(run.statements), scheme::to_string(ending));
   if (!scheme::write_file(out_path, scheme::screen_as_ppm(run.runtime))) {

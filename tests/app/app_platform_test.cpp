@@ -66,8 +66,8 @@ TEST_F(AppPlatformTest, TheClockNeverGoesBackAndStartsNearZero) {
   platform.start_clock();
   const std::int64_t first = platform.clock_ms();
   EXPECT_GE(first, 0);
-  platform.sleep_ms(0);
-  platform.sleep_ms(2);
+  platform.sleep_ms(0, screen::Wait::key_read);
+  platform.sleep_ms(2, screen::Wait::delay);
   EXPECT_GE(platform.clock_ms(), first + 2);
 }
 

@@ -17,7 +17,7 @@ class MainLoopTest : public testing::Test, protected HeadlessRuntime {
  protected:
   // Runs the program thread's body on this thread; its parking ends in Parked.
   void run_program(const Routine& routine) {
-    platform.on_sleep = [this](std::int32_t) {
+    platform.on_sleep = [this](std::int32_t, screen::Wait) {
       if ((runtime.words.exit_ok.load() & screen::kExitOkProgramThread) != 0) throw Parked{};
     };
     EXPECT_THROW(run_program_thread(runtime, routine), Parked);
@@ -100,8 +100,8 @@ TEST_F(MainLoopTest, NoInAnErrorBoxEndsTheProcessWithZero) {
 
 TEST_F(MainLoopTest, TheEndOfRunPromptAndItsKeyEndTheProcessWithZero) {
   runtime.keys.push({'a', 0});  // waiting before the prompt: discarded
-  platform.on_sleep = [this](std::int32_t duration_ms) {
-    if (duration_ms == 100 && runtime.keys.empty() && runtime.waiting_for_last_key()) runtime.keys.push({' ', 0});
+  platform.on_sleep = [this](std::int32_t, screen::Wait why) {
+    if (why == screen::Wait::last_key && runtime.keys.empty() && runtime.waiting_for_last_key()) runtime.keys.push({' ', 0});
     if ((runtime.words.exit_ok.load() & screen::kExitOkProgramThread) != 0) throw Parked{};
   };
   EXPECT_THROW(run_program_thread(runtime, [](screen::ScreenRuntime& rt) { rt.end_program(); }), Parked);

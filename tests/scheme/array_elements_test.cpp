@@ -6,7 +6,7 @@
 
 namespace {
 
-std::vector<int> subscript_error_lines(scheme::HeadlessRun& run) {
+std::vector<int> subscript_error_lines(const scheme_test::RecordingRun& run) {
   std::vector<int> lines;
   for (const auto& box : run.error_boxes) {
     if (box.code == 9) lines.push_back(box.line);
@@ -17,9 +17,9 @@ std::vector<int> subscript_error_lines(scheme::HeadlessRun& run) {
 // Every delay passes in one slice, so thousands of steps cost no time.
 void make_delays_short(scheme::HeadlessRun& run) {
   auto typing = run.platform.on_sleep;
-  run.platform.on_sleep = [&run, typing](std::int32_t duration_ms) {
-    typing(duration_ms);
-    if (duration_ms == 9) run.platform.now_ms += 1'000'000;
+  run.platform.on_sleep = [&run, typing](std::int32_t duration_ms, screen::Wait why) {
+    typing(duration_ms, why);
+    if (why == screen::Wait::delay && duration_ms == 9) run.platform.now_ms += 1'000'000;
   };
 }
 

@@ -6,8 +6,12 @@
 
 namespace scheme_test {
 
-std::unique_ptr<scheme::HeadlessRun> make_run(const std::string& z, const std::string& p, const std::string& y1) {
-  return std::make_unique<scheme::HeadlessRun>(std::vector<std::string>{z, p, y1});
+RecordingRun::RecordingRun(std::vector<std::string> typed_texts) : HeadlessRun(std::move(typed_texts)) {
+  on_error_box = [this](const scheme::ErrorBoxSeen& box) { error_boxes.push_back(box); };
+}
+
+std::unique_ptr<RecordingRun> make_run(const std::string& z, const std::string& p, const std::string& y1) {
+  return std::make_unique<RecordingRun>(std::vector<std::string>{z, p, y1});
 }
 
 ScreenCopy copy_screen(const screen::ScreenRuntime& runtime) {

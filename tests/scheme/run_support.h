@@ -15,7 +15,13 @@
 
 namespace scheme_test {
 
-std::unique_ptr<scheme::HeadlessRun> make_run(const std::string& z, const std::string& p, const std::string& y1);
+// A headless run that keeps every error box it answered.
+struct RecordingRun : scheme::HeadlessRun {
+  explicit RecordingRun(std::vector<std::string> typed_texts);
+  std::vector<scheme::ErrorBoxSeen> error_boxes;
+};
+
+std::unique_ptr<RecordingRun> make_run(const std::string& z, const std::string& p, const std::string& y1);
 
 struct ScreenCopy {
   std::int32_t width = 0;

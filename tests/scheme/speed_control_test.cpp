@@ -108,9 +108,9 @@ TEST(SpeedControl, TwentySecondDoublingOverflowsTheDelay) {
   FrameRecorder recorder(*run);
   // Long waits pass in one slice: every delay slice moves the virtual clock a long way.
   auto typing = run->platform.on_sleep;
-  run->platform.on_sleep = [&](std::int32_t duration_ms) {
-    typing(duration_ms);
-    if (duration_ms == 9) run->platform.now_ms += 3'000'000'000LL;
+  run->platform.on_sleep = [&](std::int32_t duration_ms, screen::Wait why) {
+    typing(duration_ms, why);
+    if (why == screen::Wait::delay && duration_ms == 9) run->platform.now_ms += 3'000'000'000LL;
   };
   int reads = 0;
   std::vector<float> delays;

@@ -60,6 +60,7 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
   TraceRecording recording;
   auto run = std::make_unique<HeadlessRun>(std::vector<std::string>{z, p, y1});
   run->max_statements = options.max_statements;
+  run->on_error_box = [&](const ErrorBoxSeen& box) { recording.error_boxes.push_back(box); };
   std::vector<std::uint8_t> before;
   std::uint64_t before_version = 0;
   run->on_frame_hook = [&](std::int32_t line) {
@@ -100,7 +101,6 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
     before = std::move(now);
   };
   recording.ending = run->run();
-  recording.error_boxes = run->error_boxes;
   recording.steps = run->steps;
   recording.final_screen = copy_screen(run->runtime);
   return recording;

@@ -21,7 +21,7 @@ std::vector<std::int32_t> slices_then(int slices, std::int32_t last_ms) {
 class DelayTest : public testing::Test {
  protected:
   DelayTest() {
-    platform.on_sleep = [this](std::int32_t duration_ms) {
+    platform.on_sleep = [this](std::int32_t duration_ms, screen::Wait) {
       sleeps.push_back(duration_ms);
       if (during_sleep) during_sleep(sleeps.size());
     };

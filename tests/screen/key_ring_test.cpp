@@ -107,7 +107,7 @@ TEST(ReadKeyString, YieldsWithAZeroSleepBeforeLooking) {
   screen::HeadlessPlatform platform;
   screen::ScreenRuntime rt(platform);
   std::vector<std::int32_t> sleeps;
-  platform.on_sleep = [&](std::int32_t duration_ms) {
+  platform.on_sleep = [&](std::int32_t duration_ms, screen::Wait) {
     sleeps.push_back(duration_ms);
     rt.keys.push(key('k'));
   };

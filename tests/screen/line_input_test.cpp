@@ -43,7 +43,7 @@ class LineInputTest : public testing::Test {
  protected:
   LineInputTest() {
     rt.set_screen_mode(12, 0, 0, 0, 0, 1);
-    platform.on_sleep = [this](std::int32_t duration_ms) { on_sleep(duration_ms); };
+    platform.on_sleep = [this](std::int32_t duration_ms, screen::Wait why) { on_sleep(duration_ms, why); };
   }
 
   void prompt_at(int row, int column, const std::string& prompt) {
@@ -60,8 +60,9 @@ class LineInputTest : public testing::Test {
     EXPECT_FALSE(ran_dry) << "the input was still waiting after the last key";
   }
 
-  void on_sleep(std::int32_t duration_ms) {
-    if (duration_ms != kPoll_ms) return;
+  void on_sleep(std::int32_t duration_ms, screen::Wait why) {
+    if (why != screen::Wait::line_input) return;
+    EXPECT_EQ(duration_ms, kPoll_ms);
     if (observe) observe();
     if (script.empty()) {
       // A safety net: a test whose input never ends stops it instead of hanging.

@@ -17,7 +17,7 @@ using cell_reading::row_text;
 class RunControlTest : public testing::Test {
  protected:
   RunControlTest() {
-    platform.on_sleep = [this](std::int32_t duration_ms) {
+    platform.on_sleep = [this](std::int32_t duration_ms, screen::Wait) {
       sleeps.push_back(duration_ms);
       if (during_sleep) during_sleep(duration_ms);
     };

@@ -89,7 +89,7 @@ class DisplayLock : public ::testing::Test {
   screen::HeadlessPlatform platform;
   screen::ScreenRuntime rt{platform};
   void SetUp() override {
-    platform.on_sleep = [](std::int32_t) { std::this_thread::yield(); };
+    platform.on_sleep = [](std::int32_t, screen::Wait) { std::this_thread::yield(); };
   }
 };
 
@@ -144,7 +144,7 @@ TEST_P(DisplayLockSkipped, ModeChangesAtOnce) {
   rt.words.automatic_display.store(GetParam().automatic_display);
   bool asked = false;
   // Nobody answers here: a request would wait, so end it through a stop instead of hanging.
-  platform.on_sleep = [&](std::int32_t) {
+  platform.on_sleep = [&](std::int32_t, screen::Wait) {
     if (rt.words.lock_display.load() == 1) {
       asked = true;
       rt.words.stop_flag.store(1);
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Words, DisplayLockSkipped,
 TEST_F(DisplayLock, StopWhileWaitingEndsTheWaitAndReleasesTheLock) {
   rt.words.main_loop_started.store(true);
   int yields_while_asking = 0;
-  platform.on_sleep = [&](std::int32_t) {
+  platform.on_sleep = [&](std::int32_t, screen::Wait) {
     if (rt.words.lock_display.load() != 1) return;
     if (++yields_while_asking == 3) rt.words.stop_flag.store(1);
     if (yields_while_asking > 1000) throw std::runtime_error("still waiting after the stop");

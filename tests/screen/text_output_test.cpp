@@ -411,8 +411,8 @@ TEST_F(Scrolling, ManyNewLinesKeepTheCursorInRow29) {
 TEST_F(Scrolling, EndOfRunClearsRow30AndPromptsThere) {
   colour(kLightCyan);
   locate(12, 40);
-  platform.on_sleep = [this](std::int32_t duration_ms) {
-    if (duration_ms == 100) rt.keys.push({'x', 0});
+  platform.on_sleep = [this](std::int32_t, screen::Wait why) {
+    if (why == screen::Wait::last_key) rt.keys.push({'x', 0});
   };
   EXPECT_THROW(rt.end_program(), screen::ProgramStopped);
   EXPECT_EQ(row_text(30, 1, 25, kLightCyan), "Press any key to continue");
