@@ -6,6 +6,7 @@
 // list of what it saw, so a run of any length takes the same memory.
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct ErrorBoxSeen {
 
 enum class RunEnding { end_program, no, bound, process_exit };
 const char* to_string(RunEnding ending);
+inline std::ostream& operator<<(std::ostream& out, RunEnding ending) { return out << to_string(ending); }
 
 class HeadlessRun : private FrameObserver {
  public:

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <chrono>
+#include <future>
 
 #include "app/key_router.h"
 #include "app/program_thread.h"
@@ -135,14 +136,27 @@ TEST_F(MainLoopTest, ARoutineThatReturnsStillParksItsThread) {
 namespace app {
 namespace {
 
-TEST(TimerTrapThread, ReportsItselfStoppedOnlyAfterTheStopRequest) {
+// The thread blocks until the end of the run (it never sleeps through the platform, so it
+// never polls) and reports itself stopped once the main loop ends the run.
+TEST(TimerTrapThread, SleepsUntilTheRunEndsThenReportsItselfStopped) {
   HeadlessRuntime headless;
   RunRequests requests;
-  std::thread timer([&] { run_timer_trap_thread(headless.runtime, requests); });
+  FrameBuilder builder(headless.runtime);
+  MainLoop loop(headless.runtime, builder, requests);
+  std::promise<void> started;
+  std::future<void> timer = std::async(std::launch::async, [&] {
+    started.set_value();
+    run_timer_trap_thread(headless.runtime, requests);
+  });
+  started.get_future().wait();
+  // Time for the thread to end early or to poll, were it to do either.
+  EXPECT_EQ(timer.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
   EXPECT_EQ(headless.runtime.words.exit_ok.load() & screen::kExitOkTimerThread, 0U);
-  requests.request_timer_stop();
-  timer.join();
+  requests.end_run.store(true);  // the close button
+  loop.pass();
+  ASSERT_EQ(timer.wait_for(std::chrono::seconds(3)), std::future_status::ready) << "the timer-trap thread did not end";
   EXPECT_EQ(headless.runtime.words.exit_ok.load() & screen::kExitOkTimerThread, screen::kExitOkTimerThread);
+  EXPECT_EQ(headless.platform.sleep_calls, 0);
 }
 
 }  // namespace

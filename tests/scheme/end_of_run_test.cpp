@@ -42,6 +42,51 @@ TEST(EndOfRun, WaitsAtLine526UntilAKeyArrives) {
   EXPECT_EQ(recorder.lines().back(), 526);
 }
 
+// No key for ten seconds: every pass that finds none sleeps in a blocked wait of 10 ms, so the
+// wait costs about a thousand passes instead of a spinning core, and a key is seen at the next
+// pass.
+TEST(EndOfRun, APassWithoutAKeySleepsUntilTheNextOne) {
+  auto run = scheme_test::make_run("0", "2", "5");
+  FrameRecorder recorder(*run);
+  run->give_final_key = false;
+  std::vector<std::int32_t> blocked_waits_ms;
+  const auto answer = run->platform.on_sleep;
+  run->platform.on_sleep = [&](std::int32_t duration_ms, screen::Wait why) {
+    answer(duration_ms, why);
+    if (why == screen::Wait::key_wait) blocked_waits_ms.push_back(duration_ms);
+  };
+  std::int64_t started_ms = -1;
+  int passes = 0;
+  recorder.also = [&](int line) {
+    if (line != 526) return;
+    if (started_ms < 0) started_ms = run->platform.now_ms;
+    // A wait that spins never moves the virtual clock: the pass count ends it too.
+    if (run->platform.now_ms - started_ms >= 10'000 || ++passes == 20'000) run->press('x');
+  };
+  EXPECT_EQ(run->run(), scheme::RunEnding::end_program);
+  EXPECT_EQ(recorder.count(526), 1001);
+  ASSERT_EQ(blocked_waits_ms.size(), 1000U);
+  for (const std::int32_t wait_ms : blocked_waits_ms) ASSERT_EQ(wait_ms, 10);
+}
+
+// The close button or Ctrl+Break during the wait: the pass after the blocked wait stops the run.
+TEST(EndOfRun, AStopDuringTheBlockedWaitEndsTheRunAtTheNextPass) {
+  auto run = scheme_test::make_run("0", "2", "5");
+  FrameRecorder recorder(*run);
+  run->give_final_key = false;
+  run->max_statements = 5000;  // a wait that never blocks ends here
+  const auto answer = run->platform.on_sleep;
+  int blocked_waits = 0;
+  run->platform.on_sleep = [&](std::int32_t duration_ms, screen::Wait why) {
+    answer(duration_ms, why);
+    if (why == screen::Wait::key_wait && ++blocked_waits == 3) run->runtime.request_stop();
+  };
+  EXPECT_EQ(run->run(), scheme::RunEnding::no);
+  EXPECT_EQ(recorder.count(526), 4);
+  EXPECT_EQ(blocked_waits, 3);
+  EXPECT_FALSE(run->runtime.waiting_for_last_key());
+}
+
 TEST(EndOfRun, KeyLeftFromTheAnimationEndsTheWaitAtOnce) {
   // A key pressed during the last animation step, after its key read, is still waiting
   // when line 526 is reached.
