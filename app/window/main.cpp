@@ -3,6 +3,7 @@
 #include <GL/glew.h>
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
+#include <pthread.h>
 
 #include <cstdarg>
 #include <cstdio>
@@ -23,6 +24,9 @@
 namespace {
 
 app::AppPlatform* the_platform = nullptr;
+
+// Names the calling thread as tools that list threads (top -H, /proc) show it.
+void name_this_thread(const char* name) { pthread_setname_np(pthread_self(), name); }
 
 void glut_fatal_error(const char* format, va_list arguments) {
   std::fputs("winding_schemes: ", stderr);
@@ -49,10 +53,18 @@ int main(int argc, char** argv) {
   static app::RunRequests requests;
   static app::FrameBuilder builder(runtime);
 
-  std::thread([] { app::run_program_thread(runtime, [](screen::ScreenRuntime& rt) { scheme::main_module(rt); }); })
-      .detach();
-  std::thread([] { app::run_timer_trap_thread(runtime, requests); }).detach();
-  std::thread([] { app::run_main_loop_thread(runtime, builder, requests); }).detach();
+  std::thread([] {
+    name_this_thread("program");
+    app::run_program_thread(runtime, [](screen::ScreenRuntime& rt) { scheme::main_module(rt); });
+  }).detach();
+  std::thread([] {
+    name_this_thread("timer-trap");
+    app::run_timer_trap_thread(runtime, requests);
+  }).detach();
+  std::thread([] {
+    name_this_thread("main-loop");
+    app::run_main_loop_thread(runtime, builder, requests);
+  }).detach();
 
   glutInitErrorFunc(glut_fatal_error);
   static app::GlutWindow window(runtime, platform, builder, requests, boxes);
