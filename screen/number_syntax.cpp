@@ -30,15 +30,17 @@ int radix_digit(char c) {
   return -1;
 }
 
+__extension__ typedef unsigned __int128 WholeBits;  // holds 22 octal digits, 66 bits
+
 std::optional<float> radix_value(std::string_view digits, int bits_per_digit, std::size_t most_digits) {
   if (digits.size() > most_digits) return std::nullopt;
-  std::uint64_t bits = 0;
+  WholeBits whole = 0;
   for (const char c : digits) {
     const int digit = radix_digit(c);
     if (digit < 0 || digit >= (1 << bits_per_digit)) return std::nullopt;
-    bits = (bits << bits_per_digit) | static_cast<std::uint64_t>(digit);  // high bits fall off
+    whole = (whole << bits_per_digit) | static_cast<WholeBits>(digit);
   }
-  return static_cast<float>(static_cast<std::int64_t>(bits));
+  return static_cast<float>(whole);  // the exact whole number, rounded to nearest once
 }
 
 std::optional<float> ampersand_value(std::string_view typed) {
@@ -152,11 +154,13 @@ float decimal_value(std::string_view typed) {
   const auto result = std::from_chars(begin, end, value);
   if (result.ec == std::errc::invalid_argument) return 0.0F;
   if (result.ec == std::errc::result_out_of_range) {
-    // Digits beyond the seventh may carry an accepted value past the largest single.
+    // The correctly rounded single is infinite or zero: digits beyond the seventh carried an
+    // accepted value to the midpoint above the largest single or past it. The double only tells
+    // a huge value from a tiny one.
     double wide = 0.0;
     std::from_chars(begin, end, wide);
-    if (std::fabs(wide) > 1.0) return static_cast<float>(std::copysign(double{std::numeric_limits<float>::max()}, wide));
-    return static_cast<float>(wide);
+    const float magnitude = std::fabs(wide) > 1.0 ? std::numeric_limits<float>::infinity() : 0.0F;
+    return typed.front() == '-' ? -magnitude : magnitude;
   }
   return value;
 }

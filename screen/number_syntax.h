@@ -17,7 +17,8 @@ namespace screen {
 // has its first significant digit at position 39 at most (at 39 its first seven digits not
 // above 3402823) and at -44 at least (at -44 not below 1401298); position 1 is the units.
 // "&H" with up to 16 hexadecimal digits and "&O" with up to 22 octal digits are whole numbers:
-// their low 64 bits taken as a two's-complement signed value.
+// the non-negative number the digits denote. Every value is the exact one rounded to nearest
+// once, so a decimal from the midpoint above the largest single on forms an infinity.
 std::optional<float> single_number_prefix_value(std::string_view typed);
 
 }  // namespace screen

@@ -63,6 +63,7 @@ struct Derived {
 };
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
+constexpr float kLargest = std::numeric_limits<float>::max();
 
 void expect_same(float actual, float expected, const char* name) {
   if (std::isnan(expected)) {
@@ -84,6 +85,10 @@ TEST(DerivedValues, FromTheTypedNumbers) {
       {"25", "2", "1", 25, 2, 1, 12.5F, 6.25F, 2.0833333F, 0, 6.25F},
       {"24", "2", "0", 24, 2, 0, 12, 6, 2, -0.5F, 6.5F},
       {"3E38", "1E-30", "5", 3E38F, 1E-30F, 5, 1.5E38F, kInf, kInf, 2, kInf},
+      // Typed values at the ends of the single range: 2^64, minus infinity, the largest single.
+      {"&HFFFFFFFFFFFFFFFF", "-3.4028236E38", "340282356779733661637539395458142568447", 0x1p64F, -kInf, kLargest,
+       0x1p63F, 0, 0, kLargest / 2, -kLargest / 2},
+      {"3.4028236E38", "1", "&O7777777777777777777777", kInf, 1, 0x1p66F, kInf, kInf, kInf, 0x1p65F, kInf},
   };
   for (const Derived& d : cases) {
     SCOPED_TRACE("Z=" + d.z + " p'=" + d.p + " y1=" + d.y1);
@@ -115,6 +120,10 @@ TEST(DerivedValues, ShownBesideTheirLabels) {
       {"0", "2", {{3, 52, " z= 0 ", 11}, {3, 67, " m =  0 ", 11}}, 4},
       // A nine-character item ends in column 80 and leaves the new line pending.
       {"7405.5", "1", {{3, 52, " z= 3702.75 ", 11}, {3, 67, " m =  1234.25 ", 11}, {4, 1, "   ", 0}}, 4},
+      {"3.4028236E38", "1", {{3, 52, " z= Inf ", 11}, {3, 67, " m =  Inf ", 11}}, 4},
+      // z's item runs into column 67, where m's label covers its last digit.
+      {"&HFFFFFFFFFFFFFFFF", "1",
+       {{3, 52, " z= 9.223372E+1", 11}, {3, 67, " m = ", 11}, {4, 1, " 3.074457E+18 ", 11}}, 5},
   };
   for (const Shown& s : cases) {
     SCOPED_TRACE("Z=" + s.z + " p'=" + s.p);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ using cell_reading::row_text;
 
 constexpr int kYellow = 14;
 constexpr int kPoll_ms = 10;
+constexpr float kLargest = std::numeric_limits<float>::max();
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 // One thing the user does during one poll: press a key, or close the window.
 struct Step {
@@ -138,7 +141,15 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedLine{"\b\b7\r", 7.0F, "7"}, TypedLine{"1.5\b\b9\r", 19.0F, "19"},
                     TypedLine{"1\t2\r", 12.0F, "12"}, TypedLine{"\t\r", 0.0F, ""},
                     TypedLine{"1\n\v\f\x1c\x1d\x1e\x1f" "2\r", 12.0F, "12"},
-                    TypedLine{"1\a2\r", 12.0F, "12"}));
+                    TypedLine{"1\a2\r", 12.0F, "12"},
+                    // Values at the ends of the single range, rounded once from the exact number.
+                    TypedLine{"3.4028236E38\r", kInfinity, "3.4028236E38"},
+                    TypedLine{"-3.4028236E38\r", -kInfinity, "-3.4028236E38"},
+                    TypedLine{"3.4028236E38\b7\r", 3.4028236E37F, "3.4028236E37"},
+                    TypedLine{"340282356779733661637539395458142568447\r", kLargest,
+                              "340282356779733661637539395458142568447"},
+                    TypedLine{"&HFFFFFFFFFFFFFFFF\r", 0x1p64F, "&HFFFFFFFFFFFFFFFF"},
+                    TypedLine{"&O7777777777777777777777\r", 0x1p66F, "&O7777777777777777777777"}));
 
 TEST_F(LineInputTest, ExtendedKeysArePassedOver) {
   prompt_at(3, 7, " Z=");

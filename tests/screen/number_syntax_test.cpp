@@ -71,24 +71,54 @@ INSTANTIATE_TEST_SUITE_P(
                     Accepted{"1401298E-51", std::numeric_limits<float>::denorm_min()},
                     Accepted{"1E-44", 1E-44F}, Accepted{"-1.5E-45", -std::numeric_limits<float>::denorm_min()}));
 
-// Digits past the seventh can carry an accepted value beyond the largest single: it is held at
-// the largest single instead of becoming infinite.
+// 1.5 times the smallest single, digit for digit: the tie goes to the even neighbour, twice the
+// smallest; one unit less in the last digit goes down, which a detour through a double misses.
+const std::string kTieAboveSmallest =
+    "2101947696487225606385594374934874196920392912814773657635602425834686624028790902229957282543182373046875";
+
+INSTANTIATE_TEST_SUITE_P(
+    SmallestSingles, AcceptedText,
+    testing::Values(Accepted{kTieAboveSmallest + "E-150", 2 * std::numeric_limits<float>::denorm_min()},
+                    Accepted{"-" + kTieAboveSmallest + "E-150", -2 * std::numeric_limits<float>::denorm_min()},
+                    Accepted{kTieAboveSmallest.substr(0, 105) + "4E-150", std::numeric_limits<float>::denorm_min()},
+                    Accepted{kTieAboveSmallest + "1E-151", 2 * std::numeric_limits<float>::denorm_min()}));
+
+// Digits past the seventh can carry an accepted value to or beyond the midpoint between the
+// largest single and 2^128: such a value rounds to an infinity of its sign, one below it to the
+// largest single. The 39-digit rows sit at the midpoint and one unit from it; one unit below,
+// a detour through a double or a long double reaches the midpoint and rounds up to infinity.
+constexpr float kLargest = std::numeric_limits<float>::max();
+constexpr float kInfinity = std::numeric_limits<float>::infinity();
+const std::string kMidpointAboveLargest = "340282356779733661637539395458142568448";  // 2^128 - 2^103
+
 INSTANTIATE_TEST_SUITE_P(
     PastTheLargestSingle, AcceptedText,
-    testing::Values(Accepted{"34028239" + zeros(31), std::numeric_limits<float>::max()},
-                    Accepted{"-3402823999" + zeros(29), -std::numeric_limits<float>::max()},
-                    Accepted{"3.4028239E38", std::numeric_limits<float>::max()}));
+    testing::Values(Accepted{"3.4028234E38", kLargest}, Accepted{"3.4028235E38", kLargest},
+                    Accepted{"-3.4028235E38", -kLargest}, Accepted{"3.4028236E38", kInfinity},
+                    Accepted{"-3.4028236E38", -kInfinity}, Accepted{"3.4028239E38", kInfinity},
+                    Accepted{"34028239" + zeros(31), kInfinity}, Accepted{"-3402823999" + zeros(29), -kInfinity},
+                    Accepted{"340282356779733661637539395458142568447", kLargest},
+                    Accepted{"-340282356779733661637539395458142568447", -kLargest},
+                    Accepted{kMidpointAboveLargest, kInfinity}, Accepted{"-" + kMidpointAboveLargest, -kInfinity},
+                    Accepted{"340282356779733661637539395458142568449", kInfinity},
+                    Accepted{"340282366920938463463374607431768211456", kInfinity},
+                    Accepted{"-340282366920938463463374607431768211456", -kInfinity}));
 
-// &H and &O are whole numbers: the low 64 bits as a two's-complement signed value.
+// &H and &O are the non-negative whole numbers their digits denote, rounded once to a single:
+// 22 octal digits reach 66 bits. 2^63 + 2^39 + 1 and 2^65 + 2^41 + 1 lie just above a midpoint
+// that a double, or a long double, reaches first and then rounds down to even.
 INSTANTIATE_TEST_SUITE_P(
     HexAndOctal, AcceptedText,
     testing::Values(Accepted{"&HFF", 255.0F}, Accepted{"&hff", 255.0F}, Accepted{"&Ha0", 160.0F},
                     Accepted{"&O17", 15.0F}, Accepted{"&o777", 511.0F}, Accepted{"&H0010", 16.0F},
                     Accepted{"&HFFFF", 65535.0F}, Accepted{"&HFFFFFFFF", 4294967295.0F},
-                    Accepted{"&HFFFFFFFFFFFFFFFF", -1.0F}, Accepted{"&H8000000000000000", -9223372036854775808.0F},
-                    Accepted{"&H7FFFFFFFFFFFFFFF", 9223372036854775807.0F},
-                    Accepted{"&O1777777777777777777777", -1.0F}, Accepted{"&O2000000000000000000000", 0.0F},
-                    Accepted{"&O7777777777777777777777", -1.0F}, Accepted{"&O0000000000000000000017", 15.0F}));
+                    Accepted{"&HFFFFFFFFFFFFFFFF", 0x1p64F}, Accepted{"&H8000000000000000", 0x1p63F},
+                    Accepted{"&H7FFFFFFFFFFFFFFF", 0x1p63F}, Accepted{"&H8000008000000000", 0x1p63F},
+                    Accepted{"&H8000008000000001", 0x1.000002p63F}, Accepted{"&H8000018000000000", 0x1.000004p63F},
+                    Accepted{"&O1777777777777777777777", 0x1p64F}, Accepted{"&O2000000000000000000000", 0x1p64F},
+                    Accepted{"&O7777777777777777777777", 0x1p66F}, Accepted{"&O0000000000000000000017", 15.0F},
+                    Accepted{"&O4000000040000000000000", 0x1p65F},
+                    Accepted{"&O4000000040000000000001", 0x1.000002p65F}));
 
 class RefusedText : public testing::TestWithParam<std::string> {};
 
