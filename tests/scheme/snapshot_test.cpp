@@ -45,4 +45,21 @@ TEST(Snapshot, PpmHoldsTheScreenThroughThePalette) {
   }
 }
 
+// The runner hands on every error box as it appears and keeps none of them, so its memory does
+// not grow with the length of a run.
+TEST(Snapshot, ErrorBoxesAreHandedOnAndNotKept) {
+  scheme::HeadlessRun run({"24", "0", "5"});
+  run.max_statements = 500;
+  std::int64_t handed_on = 0;
+  run.on_error_box = [&](const scheme::ErrorBoxSeen& box) {
+    ++handed_on;
+    EXPECT_EQ(box.code, 5);
+    EXPECT_EQ(box.line, 132);
+  };
+  EXPECT_EQ(run.run(), scheme::RunEnding::bound);
+  EXPECT_EQ(handed_on, 33);
+  EXPECT_EQ(run.error_box_count, 33);
+  EXPECT_TRUE(run.platform.boxes.empty());
+}
+
 }  // namespace
