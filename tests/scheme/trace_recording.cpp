@@ -67,7 +67,7 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
     if (line == kFirstTracingLine && state.phase_index >= 1 && state.phase_index <= 3) {
       recording.screen_before_phase[static_cast<std::size_t>(state.phase_index)] = copy_screen(run->runtime);
     }
-    // Before the phase loop (phase_index 0) and in phases not asked for, nothing is kept.
+    // Before the phase loop (phase_index 0) and in phases or passes not asked for, nothing is kept.
     const bool wanted = state.phase_index >= 1 && (options.only_phase == 0 || state.phase_index == options.only_phase) &&
                         (options.only_coil == 0 || state.coil_index == options.only_coil) &&
                         (options.only_pole == 0 || state.pole_index == options.only_pole);
