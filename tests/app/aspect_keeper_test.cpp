@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/geometry_printing.h"
+
 namespace app {
 namespace {
 
@@ -14,6 +16,8 @@ struct AspectCase {
   bool correct;
   std::optional<Size> expected;  // the size the window is given instead
 };
+
+void PrintTo(const AspectCase& c, std::ostream* out) { *out << c.name; }
 
 class AspectCases : public testing::TestWithParam<AspectCase> {};
 
@@ -38,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                     AspectCase{"same_size", {640, 480}, {640, 480}, true, std::nullopt},
                     AspectCase{"not_in_resize_mode_2", {640, 480}, {800, 500}, false, std::nullopt},
                     AspectCase{"minimised", {640, 480}, {0, 0}, true, std::nullopt},
-                    AspectCase{"tiny_width", {640, 480}, {1, 480}, true, Size{1, 1}}),
+                    AspectCase{"tiny_width", {640, 480}, {1, 480}, true, Size{1, 1}},
+                    // Equal relative changes: the width is kept. Nothing asks for either side
+                    // at a tie; this pins the keeper's choice.
+                    AspectCase{"tie_wider_and_lower_keeps_width", {640, 480}, {720, 420}, true, Size{720, 540}},
+                    AspectCase{"tie_narrower_and_taller_keeps_width", {640, 480}, {560, 540}, true, Size{560, 420}},
+                    AspectCase{"tie_from_a_wide_window_keeps_width", {800, 400}, {900, 350}, true, Size{900, 675}}),
     [](const testing::TestParamInfo<AspectCase>& info) { return std::string(info.param.name); });
 
 TEST(AspectKeeper, TheCorrectedSizeComingBackIsNotCorrectedAgain) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/app/geometry_printing.h"
+
 namespace app {
 namespace {
 
@@ -28,6 +30,8 @@ struct PlacementCase {
   Placement expected;
 };
 
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
+
 class Placements : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(Placements, PutThePictureWhereTheModeSays) {
@@ -51,6 +55,12 @@ INSTANTIATE_TEST_SUITE_P(
         // 1280 wide: 960 high, bars of 32 above and below.
         PlacementCase{"full_square_tall", DisplayMode::full_square_smooth, 2, {1280, 1024}, {640, 480},
                       {{0, 32, 1280, 960}, true}},
+        // 1023 high: 1280 wide gives 960, bars of 31 above and 32 below.
+        PlacementCase{"full_square_tall_odd_bars", DisplayMode::full_square, 2, {1280, 1023}, {640, 480},
+                      {{0, 31, 1280, 960}, false}},
+        // 1281 wide: 960.75 high rounds to 961, bars of 31 and 32.
+        PlacementCase{"full_square_tall_rounded_odd_bars", DisplayMode::full_square_smooth, 2, {1281, 1024},
+                      {640, 480}, {{0, 31, 1281, 961}, true}},
         PlacementCase{"full_square_exact", DisplayMode::full_square, 2, {1024, 768}, {640, 480}, {{0, 0, 1024, 768}, false}},
         // 1366 x 768 with a 640 x 400 frame: 1228.8 wide rounds to 1229, bars of 68.
         PlacementCase{"full_square_text_screen", DisplayMode::full_square, 0, {1366, 768}, {640, 400},

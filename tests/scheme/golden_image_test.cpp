@@ -1,6 +1,6 @@
 // The complete worked example Z = 24, p' = 2, y1 = 5, pixel for pixel, against an image that was
 // checked by eye once (palette indices in a P5 file). On a mismatch the actual screen is
-// written beside the test's working directory as a viewable P6 file.
+// written into the build tree as a viewable P6 file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -51,10 +51,11 @@ TEST(GoldenImage, WorkedExampleIsDrawnPixelForPixel) {
     first = std::min(first, i);
   }
   if (differing == 0) return;
-  const std::filesystem::path actual = std::filesystem::absolute("worked_example_24_2_5.actual.ppm");
-  write_file(actual.string(), as_p6(run.final_screen));
+  const std::filesystem::path actual =
+      std::filesystem::absolute(std::filesystem::path(SCHEMES_TEST_OUTPUT_DIR) / "worked_example_24_2_5.actual.ppm");
+  const bool written = write_file(actual.string(), as_p6(run.final_screen));
   ADD_FAILURE() << differing << " pixels differ, the first at (" << first % kWidth << ", " << first / kWidth
-                << "); the actual screen is in " << actual;
+                << "); the actual screen " << (written ? "is in " : "could not be written to ") << actual.string();
 }
 
 }  // namespace

@@ -68,8 +68,10 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
     if (line == kFirstTracingLine && state.phase_index >= 1 && state.phase_index <= 3) {
       recording.screen_before_phase[static_cast<std::size_t>(state.phase_index)] = copy_screen(run->runtime);
     }
-    // Before the phase loop (phase_index 0) and in phases not asked for, nothing is kept.
-    const bool wanted = state.phase_index >= 1 && (options.only_phase == 0 || state.phase_index == options.only_phase);
+    // Before the phase loop (phase_index 0) and in phases or passes not asked for, nothing is kept.
+    const bool wanted = state.phase_index >= 1 && (options.only_phase == 0 || state.phase_index == options.only_phase) &&
+                        (options.only_coil == 0 || state.coil_index == options.only_coil) &&
+                        (options.only_pole == 0 || state.pole_index == options.only_pole);
     if (!wanted) return;
     const bool tracing = line >= kFirstTracingLine && line <= kLastTracingLine;
     if (tracing && options.keep_frames) {
@@ -112,6 +114,21 @@ const TraceRecording& cached_run(const std::string& z, const std::string& p, con
   auto found = cache.find(key);
   if (found == cache.end()) found = cache.emplace(key, record_run(z, p, y1)).first;
   return found->second;
+}
+
+std::vector<const DrawnStatement*> of_pass(const std::vector<const DrawnStatement*>& drawn, float coil, float pole) {
+  std::vector<const DrawnStatement*> found;
+  for (const DrawnStatement* statement : drawn) {
+    if (statement->coil == coil && statement->pole == pole) found.push_back(statement);
+  }
+  return found;
+}
+
+const TracedFrame* frame_of_pass(const TraceRecording& run, std::int32_t line, float phase, float coil, float pole) {
+  for (const TracedFrame* frame : run.frames_of(line, phase)) {
+    if (frame->state.coil_index == coil && frame->state.pole_index == pole) return frame;
+  }
+  return nullptr;
 }
 
 void expect_drawn(const DrawnStatement& drawn, const ExpectedDraw& expected) {

@@ -68,6 +68,11 @@ struct RecordOptions {
   bool keep_frames = true;
   bool keep_pixels = true;
   float only_phase = 0;  // keep frames and drawn statements of this phase only; 0: of every phase
+  // Keep those of passes with this coil_index and pole_index only; 0: of every coil or pole.
+  // The statement before each drawing one belongs to the same pass, so the screen a drawn
+  // statement is compared with is still the one right before it.
+  float only_coil = 0;
+  float only_pole = 0;
   std::int64_t max_statements = 5'000'000;
 };
 
@@ -76,6 +81,11 @@ TraceRecording record_run(const std::string& z, const std::string& p, const std:
 
 // One recording per input, shared by the tests of this executable.
 const TraceRecording& cached_run(const std::string& z, const std::string& p, const std::string& y1);
+
+// The drawn statements of one pass (coil_index and pole_index as the statement left them).
+std::vector<const DrawnStatement*> of_pass(const std::vector<const DrawnStatement*>& drawn, float coil, float pole);
+// The first frame of a line in one pass, or nullptr.
+const TracedFrame* frame_of_pass(const TraceRecording& run, std::int32_t line, float phase, float coil, float pole);
 
 // --- Expected drawings, worked out by hand ---
 struct Point {

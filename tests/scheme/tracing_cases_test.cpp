@@ -1,26 +1,11 @@
 // The phase tracing for inputs other than the worked example: odd pole pairs, belt sizes of 1
-// and not whole, zero slots, and connections that end exactly on the screen's edges.
+// and not whole, and zero slots.
 #include <gtest/gtest.h>
 
 #include "tests/scheme/trace_recording.h"
 
 namespace scheme::testing {
 namespace {
-
-std::vector<const DrawnStatement*> of_pass(const std::vector<const DrawnStatement*>& drawn, float coil, float pole) {
-  std::vector<const DrawnStatement*> found;
-  for (const DrawnStatement* statement : drawn) {
-    if (statement->coil == coil && statement->pole == pole) found.push_back(statement);
-  }
-  return found;
-}
-
-const TracedFrame* frame_of_pass(const TraceRecording& run, std::int32_t line, float phase, float coil, float pole) {
-  for (const TracedFrame* frame : run.frames_of(line, phase)) {
-    if (frame->state.coil_index == coil && frame->state.pole_index == pole) return frame;
-  }
-  return nullptr;
-}
 
 // Z = 12, p' = 1: column_step 37 (an offset of 59.2 pixels for straight connections), row_step 3,
 // offsets 4 and 2, belt_size 2.
@@ -216,45 +201,6 @@ TEST(ZeroSlots, NoCoilLoopRuns) {
     EXPECT_TRUE(run.drawn_in(phase, 266, 364).empty());
     EXPECT_TRUE(run.drawn_in(phase, 383, 510).empty());
   }
-}
-
-// Strict edge tests: a connection ending exactly at x = 0, or starting exactly at x = 640, is drawn.
-TEST(ScreenEdges, ConnectionEndingAtXZeroIsDrawn) {
-  // Z = 66, p' = 11: belt_size 1, column_step 6, row_step 4, offsets 2 and 2. Phase W's return
-  // copies: pole 2 at column 5 (x 45), pole 3 at column -2.5 (x -15), so link_x2 = -15 + 15 = 0.
-  RecordOptions options;
-  options.only_phase = 3;
-  const TraceRecording run = record_run("66", "11", "5", options);
-  const TracedFrame* ends = frame_of_pass(run, 486, 3, 1, 3);
-  ASSERT_NE(ends, nullptr);
-  EXPECT_EQ(ends->state.link_x1, 30);
-  EXPECT_EQ(ends->state.link_x2, 0);
-  EXPECT_EQ(frame_of_pass(run, 490, 3, 1, 3), nullptr);
-  expect_drawn_sequence(of_pass(run.drawn_in(3, 492, 494), 1, 3),
-                        {
-                            line_of(492, {30, 249}, {15, 281}, 1),
-                            circle_of(493, {15, 281}, 2, 1),
-                            line_of(494, {15, 281}, {0, 249}, 1, Style::dashed),
-                        });
-}
-
-TEST(ScreenEdges, ConnectionStartingAtX640IsDrawn) {
-  // Z = 225.75, p' = 18.8125: belt_size 2, column_step 4, row_step 3, offsets 4 and 2. Phase W's
-  // return half: pole 2 at column 81.25 (x 655), pole 3 at column 76.25 (x 615), so
-  // link_x1 = 655 - 15 = 640.
-  RecordOptions options;
-  options.only_phase = 3;
-  const TraceRecording run = record_run("225.75", "18.8125", "5", options);
-  const TracedFrame* ends = frame_of_pass(run, 424, 3, 1, 3);
-  ASSERT_NE(ends, nullptr);
-  EXPECT_EQ(ends->state.link_x1, 640);
-  EXPECT_EQ(frame_of_pass(run, 429, 3, 1, 3), nullptr);
-  expect_drawn_sequence(of_pass(run.drawn_in(3, 430, 432), 1, 3),
-                        {
-                            line_of(430, {640, 297}, {635, 321}, 1),
-                            circle_of(431, {635, 321}, 2, 1),
-                            line_of(432, {635, 321}, {630, 297}, 1, Style::dashed),
-                        });
 }
 
 }  // namespace
