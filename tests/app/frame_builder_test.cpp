@@ -34,8 +34,8 @@ class FrameBuilderTest : public testing::Test, protected HeadlessRuntime {
  protected:
   // Paints the text cell (row, column) in the background colour.
   void paint_cell(std::int32_t row, std::int32_t column, std::int32_t colour) {
-    runtime.set_color(15, colour, 0, 3);
-    runtime.locate_cursor(row, column, 0, 0, 0, 3);
+    runtime.set_color(15, colour, 0, screen::ColorGiven::foreground | screen::ColorGiven::background);
+    runtime.locate_cursor(row, column, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
     runtime.print_string(" ", 0);
   }
 
@@ -103,7 +103,7 @@ TEST_F(FrameBuilderTest, TheScreenModeChangeWaitsForTheGrantAndTheFrameFollowsTh
   std::atomic<bool> changed{false};
   std::thread program([&] {
     try {
-      runtime.set_screen_mode(12, 0, 0, 0, 0, 1);
+      runtime.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
       changed.store(true);
     } catch (const screen::ProgramStopped&) {
     }
