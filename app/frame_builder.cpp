@@ -17,14 +17,14 @@ bool FrameBuilder::pass() {
   if (words.lock_display.compare_exchange_strong(requested, 2, std::memory_order_acq_rel)) return false;
   if (requested != 0) return false;  // granted and not yet released
 
-  if (built_any_ && runtime_.image_version() == built_version_ && runtime_.palette() == built_palette_) return false;
-
   std::int32_t width = 0;
   std::int32_t height = 0;
   {
     std::lock_guard<std::mutex> lock(runtime_.image_mutex());
+    const std::uint64_t version = runtime_.image_version();
+    if (built_any_ && version == built_version_ && runtime_.palette() == built_palette_) return false;
     const screen::ScreenImage& image = runtime_.image();
-    built_version_ = runtime_.image_version();
+    built_version_ = version;
     built_palette_ = runtime_.palette();
     width = image.width;
     height = image.height;

@@ -5,7 +5,9 @@
 //
 // Invariants:
 // - A frame is built only when the image version or the palette differs from those of the
-//   last built frame; an unchanged screen costs one comparison per pass.
+//   last built frame. Version, palette and pixels are read together under the image lock, so
+//   a frame shows one moment of the screen; an unchanged screen costs a short lock and one
+//   comparison per pass.
 // - While words.lock_display is not 0 nothing is built: a request (1) is answered with a
 //   grant (2), and the builder waits for the release (0).
 // - Frames are published whole: the display side sees the previous frame or the new one,

@@ -9,8 +9,9 @@
 //   waits or reads a key returns at once with a harmless result (each operation says where
 //   it departs from this).
 // - The first recorded error wins; only statement_check clears it.
-// - image_ is written only by the program thread and only under image_mutex_; every change
-//   of pixels or palette bumps image_version_, so the frame builder can skip unchanged screens.
+// - image_ and palette_ are written only by the program thread and only under image_mutex_;
+//   every change of pixels or palette bumps image_version_ under that lock, so the frame
+//   builder can skip unchanged screens.
 // - Text rows and columns count from 1; the cursor always lies inside the text grid.
 #include <array>
 #include <atomic>
