@@ -36,13 +36,21 @@ bool FrameBuilder::pass() {
   work_.height = height;
   work_.pixels.resize(indices_.size());
   convert_indices(indices_.data(), indices_.size(), built_palette_, work_.pixels.data());
+  // The published buffer may be the reader's previous frame: count on from serial_.
+  work_.serial = serial_.load(std::memory_order_relaxed) + 1;
   {
     std::lock_guard<std::mutex> lock(published_mutex_);
-    work_.serial = published_.serial + 1;
     std::swap(work_, published_);
     serial_.store(published_.serial, std::memory_order_release);
   }
   frames_built_.fetch_add(1, std::memory_order_relaxed);
+  return true;
+}
+
+bool FrameBuilder::take_newest(Frame& frame) {
+  std::lock_guard<std::mutex> lock(published_mutex_);
+  if (published_.serial <= frame.serial) return false;
+  std::swap(frame, published_);
   return true;
 }
 
