@@ -25,7 +25,7 @@ void AppPlatform::wait_ms(std::int32_t timeout_ms, const screen::WakeSignal& sig
 screen::BoxAnswer AppPlatform::show(BoxButtons buttons, const std::string& caption, const std::string& text) {
   const screen::SharedWords* words = words_;
   const auto cancelled = [words] { return words != nullptr && words->stop_flag.load() != 0; };
-  return boxes_->show(BoxRequest{buttons, caption, text}, cancelled);
+  return boxes_.show(BoxRequest{buttons, caption, text}, cancelled);
 }
 
 screen::BoxAnswer AppPlatform::error_box(const std::string& caption, const std::string& text) {

@@ -21,11 +21,10 @@ namespace app {
 
 class AppPlatform : public screen::Platform {
  public:
-  explicit AppPlatform(BoxPresenter& boxes) : boxes_(&boxes) {}
+  explicit AppPlatform(BoxPresenter& boxes) : boxes_(boxes) {}
 
   // The words whose stop_flag cancels a waiting box; set once the runtime exists.
   void watch(const screen::SharedWords& words) { words_ = &words; }
-  void set_box_presenter(BoxPresenter& boxes) { boxes_ = &boxes; }
   // Takes the clock's origin: clock_ms() counts from here.
   void start_clock() { origin_ = std::chrono::steady_clock::now(); }
 
@@ -44,7 +43,7 @@ class AppPlatform : public screen::Platform {
  private:
   screen::BoxAnswer show(BoxButtons buttons, const std::string& caption, const std::string& text);
 
-  BoxPresenter* boxes_;
+  BoxPresenter& boxes_;
   const screen::SharedWords* words_ = nullptr;
   std::chrono::steady_clock::time_point origin_ = std::chrono::steady_clock::now();
   std::mutex title_mutex_;

@@ -17,14 +17,14 @@ bool FrameBuilder::pass() {
   if (words.lock_display.compare_exchange_strong(requested, 2, std::memory_order_acq_rel)) return false;
   if (requested != 0) return false;  // granted and not yet released
 
-  if (built_any_ && runtime_.image_version() == built_version_ && runtime_.palette() == built_palette_) return false;
-
   std::int32_t width = 0;
   std::int32_t height = 0;
   {
     std::lock_guard<std::mutex> lock(runtime_.image_mutex());
+    const std::uint64_t version = runtime_.image_version();
+    if (built_any_ && version == built_version_ && runtime_.palette() == built_palette_) return false;
     const screen::ScreenImage& image = runtime_.image();
-    built_version_ = runtime_.image_version();
+    built_version_ = version;
     built_palette_ = runtime_.palette();
     width = image.width;
     height = image.height;
@@ -36,13 +36,21 @@ bool FrameBuilder::pass() {
   work_.height = height;
   work_.pixels.resize(indices_.size());
   convert_indices(indices_.data(), indices_.size(), built_palette_, work_.pixels.data());
+  // The published buffer may be the reader's previous frame: count on from serial_.
+  work_.serial = serial_.load(std::memory_order_relaxed) + 1;
   {
     std::lock_guard<std::mutex> lock(published_mutex_);
-    work_.serial = published_.serial + 1;
     std::swap(work_, published_);
     serial_.store(published_.serial, std::memory_order_release);
   }
   frames_built_.fetch_add(1, std::memory_order_relaxed);
+  return true;
+}
+
+bool FrameBuilder::take_newest(Frame& frame) {
+  std::lock_guard<std::mutex> lock(published_mutex_);
+  if (published_.serial <= frame.serial) return false;
+  std::swap(frame, published_);
   return true;
 }
 

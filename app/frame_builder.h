@@ -5,11 +5,19 @@
 //
 // Invariants:
 // - A frame is built only when the image version or the palette differs from those of the
-//   last built frame; an unchanged screen costs one comparison per pass.
+//   last built frame. Version, palette and pixels are read together under the image lock, so
+//   a frame shows one moment of the screen; an unchanged screen costs a short lock and one
+//   comparison per pass.
 // - While words.lock_display is not 0 nothing is built: a request (1) is answered with a
 //   grant (2), and the builder waits for the release (0).
 // - Frames are published whole: the display side sees the previous frame or the new one,
 //   never a half-built one; serial() grows by one per published frame.
+// - Three frame buffers circulate: the one being built, the published one and the display's
+//   own. take_newest swaps the display's buffer with the published one under the lock, so the
+//   display uploads its frame without holding any lock, the builder never writes a buffer the
+//   display holds, and once all three have their size no frame allocates.
+// - One reader takes frames. After a take the published buffer is the reader's previous frame,
+//   whose serial is not newer, so no later take hands it out.
 // - Pixels are 0xFFRRGGBB (bytes B, G, R, A in memory on a little-endian machine).
 #include <array>
 #include <atomic>
@@ -43,12 +51,9 @@ class FrameBuilder {
   std::uint64_t serial() const { return serial_.load(std::memory_order_acquire); }
   std::uint64_t frames_built() const { return frames_built_.load(std::memory_order_relaxed); }
 
-  // Runs reader(frame) with the newest published frame, which stays unchanged meanwhile.
-  template <typename Reader>
-  void read_newest(Reader&& reader) const {
-    std::lock_guard<std::mutex> lock(published_mutex_);
-    reader(static_cast<const Frame&>(published_));
-  }
+  // Swaps the newest published frame into `frame` when it is newer than the one there; true
+  // when it was. The frame handed back takes the place of the published one.
+  bool take_newest(Frame& frame);
 
  private:
   screen::ScreenRuntime& runtime_;
@@ -58,7 +63,7 @@ class FrameBuilder {
   std::vector<std::uint8_t> indices_;
   Frame work_;
   Frame published_;
-  mutable std::mutex published_mutex_;
+  std::mutex published_mutex_;
   std::atomic<std::uint64_t> serial_{0};
   std::atomic<std::uint64_t> frames_built_{0};
 };

@@ -8,11 +8,12 @@
 
 namespace {
 
-constexpr std::int32_t kFirstPointAndColour = 1 | 8;
-constexpr std::int32_t kCircleColour = 2;
+constexpr screen::FlagSet<screen::LineGiven> kFirstPointAndColour =
+    screen::LineGiven::first_point | screen::LineGiven::colour;
+constexpr screen::FlagSet<screen::CircleGiven> kCircleColour = screen::CircleGiven::colour;
 
 struct Mode12Screen {
-  Mode12Screen() { rt.set_screen_mode(12, 0, 0, 0, 0, 1); }
+  Mode12Screen() { rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode); }
   screen::HeadlessPlatform platform;
   screen::ScreenRuntime rt{platform};
 };

@@ -27,7 +27,7 @@ void BM_ConvertIndices(benchmark::State& state) {
 BENCHMARK(BM_ConvertIndices);
 
 struct Mode12Runtime {
-  Mode12Runtime() { runtime.set_screen_mode(12, 0, 0, 0, 0, 1); }
+  Mode12Runtime() { runtime.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode); }
   screen::HeadlessPlatform platform;
   screen::ScreenRuntime runtime{platform};
 };
@@ -39,7 +39,7 @@ void BM_FrameBuildChangedScreen(benchmark::State& state) {
   std::int32_t column = 1;
   for (auto _ : state) {
     state.PauseTiming();
-    screen.runtime.locate_cursor(1, column, 0, 0, 0, 3);
+    screen.runtime.locate_cursor(1, column, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
     screen.runtime.print_string("x", 0);
     column = column % 80 + 1;
     state.ResumeTiming();

@@ -20,7 +20,7 @@ constexpr std::uint16_t kDotted = 0x8888;
 }  // namespace
 
 void MainModule::setup_screen() {
-  rt_.set_screen_mode(kGraphicsMode, 0, 0, 0, 0, screen::given_bits::kScreenMode);
+  rt_.set_screen_mode(kGraphicsMode, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
   frame(1);
   frame(3);
   rt_.set_resize_mode(kKeepSnapBack, kStretchSmoothed);

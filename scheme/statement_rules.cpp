@@ -11,7 +11,10 @@ static_assert(std::numeric_limits<float>::is_iec559 && std::numeric_limits<long 
               "stores and evaluation rely on IEEE 754 rounding, infinities and NaN");
 
 namespace {
-namespace given_bits = screen::given_bits;
+using screen::CircleGiven;
+using screen::ColorGiven;
+using screen::CursorGiven;
+using screen::LineGiven;
 constexpr std::uint16_t kSolid = 0xFFFF;
 
 float single(ext value) { return static_cast<float>(value); }
@@ -71,12 +74,12 @@ ext MainModule::round16(ext value) { return rt_.round_double_to_int16(static_cas
 ext MainModule::floor_of(ext value) { return screen::ScreenRuntime::floor(static_cast<double>(value)); }
 
 void MainModule::set_color(std::int32_t line_number, ext colour) {
-  rt_.set_color(to_int(colour), 0, 0, given_bits::kForeground);
+  rt_.set_color(to_int(colour), 0, 0, ColorGiven::foreground);
   frame(line_number);
 }
 
 void MainModule::locate(std::int32_t line_number, ext row, ext column) {
-  rt_.locate_cursor(to_int(row), to_int(column), 0, 0, 0, given_bits::kRow | given_bits::kColumn);
+  rt_.locate_cursor(to_int(row), to_int(column), 0, 0, 0, CursorGiven::row | CursorGiven::column);
   frame(line_number);
 }
 
@@ -105,30 +108,31 @@ void MainModule::input(std::int32_t line_number, const std::string& prompt, floa
 }
 
 void MainModule::draw_line(std::int32_t line_number, ext x1, ext y1, ext x2, ext y2) {
-  rt_.draw_line(single(x1), single(y1), single(x2), single(y2), 0, 0, kSolid, given_bits::kLineFirstPoint);
+  rt_.draw_line(single(x1), single(y1), single(x2), single(y2), 0, 0, kSolid, LineGiven::first_point);
   frame(line_number);
 }
 
 void MainModule::draw_line(std::int32_t line_number, ext x1, ext y1, ext x2, ext y2, ext colour) {
   rt_.draw_line(single(x1), single(y1), single(x2), single(y2), to_int(colour), 0, kSolid,
-                given_bits::kLineFirstPoint | given_bits::kLineColour);
+                LineGiven::first_point | LineGiven::colour);
   frame(line_number);
 }
 
 void MainModule::draw_line(std::int32_t line_number, ext x1, ext y1, ext x2, ext y2, ext colour, std::uint16_t style) {
   rt_.draw_line(single(x1), single(y1), single(x2), single(y2), to_int(colour), 0, style,
-                given_bits::kLineFirstPoint | given_bits::kLineColour | given_bits::kLineStyle);
+                LineGiven::first_point | LineGiven::colour | LineGiven::style);
   frame(line_number);
 }
 
 void MainModule::draw_circle(std::int32_t line_number, ext x, ext y, ext radius) {
-  rt_.draw_circle(static_cast<double>(x), static_cast<double>(y), static_cast<double>(radius), 0, 0, 0, 0, 0);
+  rt_.draw_circle(static_cast<double>(x), static_cast<double>(y), static_cast<double>(radius), 0, 0, 0, 0,
+                  screen::kNoFlags);
   frame(line_number);
 }
 
 void MainModule::draw_circle(std::int32_t line_number, ext x, ext y, ext radius, ext colour) {
   rt_.draw_circle(static_cast<double>(x), static_cast<double>(y), static_cast<double>(radius), to_int(colour), 0, 0,
-                  0, given_bits::kCircleColour);
+                  0, CircleGiven::colour);
   frame(line_number);
 }
 

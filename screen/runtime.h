@@ -9,8 +9,9 @@
 //   waits or reads a key returns at once with a harmless result (each operation says where
 //   it departs from this).
 // - The first recorded error wins; only statement_check clears it.
-// - image_ is written only by the program thread and only under image_mutex_; every change
-//   of pixels or palette bumps image_version_, so the frame builder can skip unchanged screens.
+// - image_ and palette_ are written only by the program thread and only under image_mutex_;
+//   every change of pixels or palette bumps image_version_ under that lock, so the frame
+//   builder can skip unchanged screens.
 // - Text rows and columns count from 1; the cursor always lies inside the text grid.
 #include <array>
 #include <atomic>
@@ -19,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "screen/flag_set.h"
 #include "screen/key_ring.h"
 #include "screen/platform.h"
 #include "screen/wake_signal.h"
@@ -88,23 +90,23 @@ struct GraphicsCursor {
   float y = 0.0F;
 };
 
-// Bits of an operation's `given` argument: which of its optional arguments a call passes.
-namespace given_bits {
-inline constexpr std::int32_t kScreenMode = 1;
-inline constexpr std::int32_t kActivePage = 4;
-inline constexpr std::int32_t kVisualPage = 8;
-inline constexpr std::int32_t kForeground = 1;
-inline constexpr std::int32_t kBackground = 2;
-inline constexpr std::int32_t kRow = 1;
-inline constexpr std::int32_t kColumn = 2;
-inline constexpr std::int32_t kLineFirstPoint = 1;
-inline constexpr std::int32_t kLineSecondRelative = 2;
-inline constexpr std::int32_t kLineFirstRelative = 4;
-inline constexpr std::int32_t kLineColour = 8;
-inline constexpr std::int32_t kLineStyle = 16;
-inline constexpr std::int32_t kCircleCentreRelative = 1;
-inline constexpr std::int32_t kCircleColour = 2;
-}  // namespace given_bits
+// Flags of each operation's `given` argument: which of its optional arguments a call passes.
+enum class ScreenModeGiven : std::uint32_t { mode = 1, active_page = 4, visual_page = 8 };
+enum class ColorGiven : std::uint32_t { foreground = 1, background = 2 };
+enum class CursorGiven : std::uint32_t { row = 1, column = 2 };
+enum class LineGiven : std::uint32_t {
+  first_point = 1,
+  second_relative = 2,
+  first_relative = 4,
+  colour = 8,
+  style = 16,
+};
+enum class CircleGiven : std::uint32_t { centre_relative = 1, colour = 2 };
+template <> inline constexpr bool kFlagEnum<ScreenModeGiven> = true;
+template <> inline constexpr bool kFlagEnum<ColorGiven> = true;
+template <> inline constexpr bool kFlagEnum<CursorGiven> = true;
+template <> inline constexpr bool kFlagEnum<LineGiven> = true;
+template <> inline constexpr bool kFlagEnum<CircleGiven> = true;
 
 // Type code of a single-precision input target: 32 bits, plus the floating-point flag.
 inline constexpr std::uint32_t kSingleTypeCode = 32U | (1U << 29);
@@ -131,14 +133,14 @@ class ScreenRuntime {
 
   // --- Screen and window (screen_mode.cpp, text_output.cpp) ---
   void set_screen_mode(std::int32_t mode, std::int32_t colour_switch, std::int32_t active_page,
-                       std::int32_t visual_page, std::int32_t refresh, std::int32_t given);
+                       std::int32_t visual_page, std::int32_t refresh, FlagSet<ScreenModeGiven> given);
   void set_resize_mode(std::int32_t kind, std::int32_t mode);
   void set_window_title(const std::string& title);
-  void set_color(std::int32_t foreground, std::int32_t background, std::int32_t border, std::int32_t given);
+  void set_color(std::int32_t foreground, std::int32_t background, std::int32_t border, FlagSet<ColorGiven> given);
 
   // --- Text (text_output.cpp, number_text.cpp) ---
   void locate_cursor(std::int32_t row, std::int32_t column, std::int32_t visible, std::int32_t start,
-                     std::int32_t stop, std::int32_t given);
+                     std::int32_t stop, FlagSet<CursorGiven> given);
   void new_line();
   void print_string(const std::string& text, std::int32_t new_line);
   void fit_print_line(const std::string& text);
@@ -153,9 +155,9 @@ class ScreenRuntime {
 
   // --- Drawing (graphics.cpp) ---
   void draw_line(float x1, float y1, float x2, float y2, std::int32_t colour, std::int32_t box,
-                 std::uint16_t style, std::int32_t given);
+                 std::uint16_t style, FlagSet<LineGiven> given);
   void draw_circle(double x, double y, double r, std::int32_t colour, double start, double end,
-                   double aspect, std::int32_t given);
+                   double aspect, FlagSet<CircleGiven> given);
 
   // --- Keys and time (run_control.cpp) ---
   std::string read_key_string();

@@ -4,16 +4,17 @@
 namespace screen {
 
 void ScreenRuntime::set_screen_mode(std::int32_t mode, std::int32_t /*colour_switch*/, std::int32_t active_page,
-                                    std::int32_t visual_page, std::int32_t /*refresh*/, std::int32_t given) {
+                                    std::int32_t visual_page, std::int32_t /*refresh*/,
+                                    FlagSet<ScreenModeGiven> given) {
   if (error_pending()) return;
-  const bool bad_mode = (given & given_bits::kScreenMode) != 0 && mode != 0 && mode != 12;
-  const bool bad_page = ((given & given_bits::kActivePage) != 0 && active_page != 0) ||
-                        ((given & given_bits::kVisualPage) != 0 && visual_page != 0);
+  const bool bad_mode = given.has(ScreenModeGiven::mode) && mode != 0 && mode != 12;
+  const bool bad_page = (given.has(ScreenModeGiven::active_page) && active_page != 0) ||
+                        (given.has(ScreenModeGiven::visual_page) && visual_page != 0);
   if (bad_mode || bad_page) {
     raise_error(kIllegalFunctionCall);
     return;
   }
-  if ((given & given_bits::kScreenMode) == 0) return;
+  if (!given.has(ScreenModeGiven::mode)) return;
 
   // No frame may be built from a half-changed screen: ask the frame builder to hold off.
   const bool handshake = words.automatic_display.load() && words.main_loop_started.load();
@@ -52,16 +53,16 @@ void ScreenRuntime::set_window_title(const std::string& title) {
 }
 
 void ScreenRuntime::set_color(std::int32_t foreground, std::int32_t background, std::int32_t /*border*/,
-                              std::int32_t given) {
+                              FlagSet<ColorGiven> given) {
   if (error_pending()) return;
-  const bool bad_foreground = (given & given_bits::kForeground) != 0 && static_cast<std::uint32_t>(foreground) > 15;
-  const bool bad_background = (given & given_bits::kBackground) != 0 && static_cast<std::uint32_t>(background) > 15;
+  const bool bad_foreground = given.has(ColorGiven::foreground) && static_cast<std::uint32_t>(foreground) > 15;
+  const bool bad_background = given.has(ColorGiven::background) && static_cast<std::uint32_t>(background) > 15;
   if (bad_foreground || bad_background) {
     raise_error(kIllegalFunctionCall);
     return;
   }
-  if ((given & given_bits::kForeground) != 0) text_.foreground = foreground;
-  if ((given & given_bits::kBackground) != 0) text_.background = background;
+  if (given.has(ColorGiven::foreground)) text_.foreground = foreground;
+  if (given.has(ColorGiven::background)) text_.background = background;
 }
 
 }  // namespace screen

@@ -13,16 +13,16 @@ bool is_control_code(unsigned char code) { return code == 7 || (code >= 9 && cod
 }  // namespace
 
 void ScreenRuntime::locate_cursor(std::int32_t row, std::int32_t column, std::int32_t /*visible*/,
-                                  std::int32_t /*start*/, std::int32_t /*stop*/, std::int32_t given) {
+                                  std::int32_t /*start*/, std::int32_t /*stop*/, FlagSet<CursorGiven> given) {
   if (error_pending()) return;
-  const bool bad_row = (given & given_bits::kRow) != 0 && (row < 1 || row > text_.rows);
-  const bool bad_column = (given & given_bits::kColumn) != 0 && (column < 1 || column > text_.columns);
+  const bool bad_row = given.has(CursorGiven::row) && (row < 1 || row > text_.rows);
+  const bool bad_column = given.has(CursorGiven::column) && (column < 1 || column > text_.columns);
   if (bad_row || bad_column) {
     raise_error(kIllegalFunctionCall);
     return;
   }
-  if ((given & given_bits::kRow) != 0) text_.row = row;
-  if ((given & given_bits::kColumn) != 0) text_.column = column;
+  if (given.has(CursorGiven::row)) text_.row = row;
+  if (given.has(CursorGiven::column)) text_.column = column;
   text_.newline_pending = false;
 }
 

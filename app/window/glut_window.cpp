@@ -112,12 +112,9 @@ void GlutWindow::on_display() {
   const std::uint64_t serial = builder_.serial();
   if (!gate_.should_draw(serial, client_, mode_, exposed_, runtime_.words.suspend_flag.load() != 0)) return;
   exposed_ = false;
-  if (gate_.needs_upload(serial)) {
-    std::optional<Size> resized;
-    builder_.read_newest([&](const Frame& frame) {
-      picture_.upload(frame);
-      resized = gate_.uploaded(frame.serial, Size{frame.width, frame.height});
-    });
+  if (gate_.needs_upload(serial) && builder_.take_newest(shown_)) {
+    picture_.upload(shown_);
+    const std::optional<Size> resized = gate_.uploaded(shown_.serial, Size{shown_.width, shown_.height});
     if (resized && !is_full_screen(mode_)) {
       aspect_.runtime_set(*resized);
       glutReshapeWindow(resized->width, resized->height);

@@ -63,6 +63,7 @@ class GlutWindow {
   XBoxPresenter& boxes_;
   KeyRouter router_;
   GlPicture picture_;
+  Frame shown_;  // the newest frame taken from the builder, uploaded outside its lock
   DisplayGate gate_{kFirstWindowSize};
   AspectKeeper aspect_{kFirstWindowSize};
   DisplayMode mode_ = DisplayMode::windowed;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
 #include <thread>
 
 #include "app/picture_placement.h"
@@ -30,31 +34,46 @@ TEST(ConvertIndices, EachIndexBecomesItsOpaquePaletteColour) {
   }
 }
 
+// A hang guard for the handshakes below, never a timing check: a signal that has not arrived
+// by then will not arrive, and the test fails saying which.
+constexpr std::chrono::seconds kHangGuard{10};
+
+bool arrives(std::future<void>& signal) { return signal.wait_for(kHangGuard) == std::future_status::ready; }
+
+std::uint32_t pixel_of(const Frame& frame, std::int32_t x, std::int32_t y) {
+  const std::size_t index =
+      static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width) + static_cast<std::size_t>(x);
+  if (index >= frame.pixels.size()) {
+    ADD_FAILURE() << "frame " << frame.serial << " has no pixel (" << x << ", " << y << ")";
+    return 0;
+  }
+  return frame.pixels[index];
+}
+
 class FrameBuilderTest : public testing::Test, protected HeadlessRuntime {
  protected:
   // Paints the text cell (row, column) in the background colour.
   void paint_cell(std::int32_t row, std::int32_t column, std::int32_t colour) {
-    runtime.set_color(15, colour, 0, 3);
-    runtime.locate_cursor(row, column, 0, 0, 0, 3);
+    runtime.set_color(15, colour, 0, screen::ColorGiven::foreground | screen::ColorGiven::background);
+    runtime.locate_cursor(row, column, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
     runtime.print_string(" ", 0);
   }
 
-  std::uint32_t pixel(std::int32_t x, std::int32_t y) {
-    std::uint32_t value = 0;
-    builder.read_newest([&](const Frame& frame) {
-      value = frame.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width) +
-                           static_cast<std::size_t>(x)];
-    });
-    return value;
+  // The newest frame, taken as the display takes it.
+  const Frame& newest() {
+    builder.take_newest(shown);
+    return shown;
   }
 
+  std::uint32_t pixel(std::int32_t x, std::int32_t y) { return pixel_of(newest(), x, y); }
+
   Size frame_size() {
-    Size size;
-    builder.read_newest([&](const Frame& frame) { size = {frame.width, frame.height}; });
-    return size;
+    const Frame& frame = newest();
+    return {frame.width, frame.height};
   }
 
   FrameBuilder builder{runtime};
+  Frame shown;
 };
 
 TEST_F(FrameBuilderTest, TheFirstPassBuildsTheStartScreen) {
@@ -100,48 +119,104 @@ TEST_F(FrameBuilderTest, ARequestedDisplayLockIsGrantedAndNothingBuiltUntilRelea
 TEST_F(FrameBuilderTest, TheScreenModeChangeWaitsForTheGrantAndTheFrameFollowsTheNewSize) {
   ASSERT_TRUE(builder.pass());
   runtime.words.main_loop_started.store(true);
-  std::atomic<bool> changed{false};
-  std::thread program([&] {
+  // The program thread says it is waiting from its first yield in the wait for the grant, or
+  // says it never waited when the mode change returns without one.
+  std::promise<void> told_promise;
+  std::future<void> told = told_promise.get_future();
+  std::atomic<bool> telling{false};
+  bool changed_without_waiting = false;
+  platform.on_sleep = [&](std::int32_t, screen::Wait why) {
+    if (why == screen::Wait::display_lock && !telling.exchange(true)) told_promise.set_value();
+    std::this_thread::yield();
+  };
+  std::future<void> program = std::async(std::launch::async, [&] {
     try {
-      runtime.set_screen_mode(12, 0, 0, 0, 0, 1);
-      changed.store(true);
+      runtime.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
     } catch (const screen::ProgramStopped&) {
     }
+    if (!telling.exchange(true)) {
+      changed_without_waiting = true;
+      told_promise.set_value();
+    }
   });
-  // The builder keeps passing, as the main-loop thread would; every frame it builds is of
-  // the new screen, never of a half-changed one.
-  for (int i = 0; i < 2000 && !changed.load(); ++i) {
+  if (!arrives(told)) runtime.words.stop_flag.store(1);  // lets the program thread go
+  ASSERT_EQ(told.wait_for(std::chrono::seconds(0)), std::future_status::ready) << "the program thread hung";
+  ASSERT_FALSE(changed_without_waiting) << "the screen mode changed without the frame builder's grant";
+
+  // The program thread waits for the grant: the request stands and the screen is the old one.
+  EXPECT_EQ(runtime.words.lock_display.load(), 1);
+  {
+    std::lock_guard<std::mutex> lock(runtime.image_mutex());
+    EXPECT_EQ(runtime.image().height, 400);
+  }
+  // The builder's pass grants the request (2, or 0 once released) and builds nothing.
+  EXPECT_FALSE(builder.pass());
+  const bool granted = runtime.words.lock_display.load() != 1;
+  if (!granted) runtime.words.stop_flag.store(1);  // lets the program thread go
+  ASSERT_TRUE(granted) << "the builder's pass did not grant the request";
+  // The builder keeps passing, as the main-loop thread would; every frame it builds is of the
+  // new screen, never of a half-changed one.
+  const auto give_up = std::chrono::steady_clock::now() + kHangGuard;
+  while (program.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+    if (std::chrono::steady_clock::now() > give_up) {
+      ADD_FAILURE() << "the screen mode change did not end after the grant";
+      runtime.words.stop_flag.store(1);
+      break;
+    }
     if (builder.pass()) {
       EXPECT_EQ(frame_size(), (Size{640, 480}));
     }
-    std::this_thread::sleep_for(std::chrono::microseconds(100));
+    std::this_thread::yield();
   }
-  if (!changed.load()) runtime.words.stop_flag.store(1);  // never granted: let the thread go
-  program.join();
-  ASSERT_TRUE(changed.load()) << "the display lock was never granted";
+  program.get();
   EXPECT_EQ(runtime.words.lock_display.load(), 0);
   builder.pass();
   EXPECT_EQ(frame_size(), (Size{640, 480}));
 }
 
-TEST_F(FrameBuilderTest, AFramePublishedWhileTheReaderHoldsTheOldOneWaitsForIt) {
+TEST_F(FrameBuilderTest, EachTakeHandsOverANewerFrameOnly) {
+  EXPECT_FALSE(builder.take_newest(shown)) << "nothing is published yet";
+  ASSERT_TRUE(builder.pass());
+  ASSERT_TRUE(builder.take_newest(shown));
+  EXPECT_EQ(shown.serial, 1U);
+  for (const std::uint32_t colour : {4U, 2U, 9U}) {
+    const std::uint64_t previous = shown.serial;
+    EXPECT_FALSE(builder.take_newest(shown)) << "nothing newer than serial " << previous;
+    paint_cell(1, 1, static_cast<std::int32_t>(colour));
+    ASSERT_TRUE(builder.pass());
+    ASSERT_TRUE(builder.take_newest(shown)) << "a newer frame was published after serial " << previous;
+    EXPECT_EQ(shown.serial, previous + 1);
+    EXPECT_EQ(pixel_of(shown, 0, 0), 0xFF000000U | screen::kPalette[colour]);
+  }
+}
+
+TEST_F(FrameBuilderTest, TheBuilderPublishesWhileTheDisplayHoldsItsFrame) {
   ASSERT_TRUE(builder.pass());
   paint_cell(1, 1, 9);
-  std::uint64_t serial_seen = 0;
-  std::uint32_t pixel_seen = 0;
-  std::thread other;
-  builder.read_newest([&](const Frame& frame) {
-    other = std::thread([&] { builder.pass(); });
-    // Give the other thread time to try: it cannot publish while this reader holds the frame.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    serial_seen = frame.serial;
-    pixel_seen = frame.pixels[0];
+  Frame held;  // the display's own frame
+  std::promise<void> holding_promise;
+  std::future<void> holding = holding_promise.get_future();
+  std::promise<void> published_promise;
+  std::future<void> published = published_promise.get_future();
+  bool published_while_held = false;
+  std::thread display([&] {
+    builder.take_newest(held);
+    holding_promise.set_value();
+    // The display keeps its frame (as during an upload) until the builder has published.
+    published_while_held = arrives(published);
   });
-  other.join();
-  EXPECT_EQ(serial_seen, 1U);
-  EXPECT_EQ(pixel_seen, 0xFF000000U);
+  EXPECT_TRUE(arrives(holding)) << "the display never took its frame";
+  EXPECT_TRUE(builder.pass());
+  published_promise.set_value();
+  display.join();
+
+  EXPECT_TRUE(published_while_held) << "the builder could not publish while the display held its frame";
+  EXPECT_EQ(held.serial, 1U);
+  EXPECT_EQ(pixel_of(held, 0, 0), 0xFF000000U);  // publishing left the held frame alone
   EXPECT_EQ(builder.serial(), 2U);
-  EXPECT_EQ(pixel(0, 0), 0xFF5555FFU);
+  ASSERT_TRUE(builder.take_newest(held));
+  EXPECT_EQ(held.serial, 2U);
+  EXPECT_EQ(pixel_of(held, 0, 0), 0xFF5555FFU);
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST_F(MainLoopTest, CtrlBreakEndsTheRunLikeTheCloseButton) {
 TEST_F(MainLoopTest, NoInAnErrorBoxEndsTheProcessWithZero) {
   platform.on_error_box = [](const std::string&, const std::string&) { return screen::BoxAnswer::no; };
   run_program([](screen::ScreenRuntime& rt) {
-    rt.set_color(99, 0, 0, 1);
+    rt.set_color(99, 0, 0, screen::ColorGiven::foreground);
     rt.statement_check(7);
   });
   ASSERT_EQ(platform.boxes.size(), 1U);

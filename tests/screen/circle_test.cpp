@@ -16,8 +16,8 @@ using drawing_support::on_screen;
 using drawing_support::PixelSet;
 using drawing_support::row;
 
-constexpr std::int32_t kCentreRelative = 1;
-constexpr std::int32_t kColour = 2;
+constexpr screen::FlagSet<screen::CircleGiven> kCentreRelative = screen::CircleGiven::centre_relative;
+constexpr screen::FlagSet<screen::CircleGiven> kColour = screen::CircleGiven::colour;
 
 struct CircleCase {
   std::string name;
@@ -115,9 +115,9 @@ TEST_F(CircleDrawing, Radius15IsASymmetricConnectedRing) {
 }
 
 TEST_F(CircleDrawing, ColourIsTheGivenOneOrTheForeground) {
-  rt.set_color(6, 0, 0, 1);
-  rt.draw_circle(100, 100, 1, 9, 0, 0, 0, 0);          // colour not given
-  rt.draw_circle(200, 100, 1, 0x2B, 0, 0, 0, kColour);  // only the low 4 bits count
+  rt.set_color(6, 0, 0, screen::ColorGiven::foreground);
+  rt.draw_circle(100, 100, 1, 9, 0, 0, 0, screen::kNoFlags);  // colour not given
+  rt.draw_circle(200, 100, 1, 0x2B, 0, 0, 0, kColour);         // only the low 4 bits count
   EXPECT_EQ(colour_at({101, 100}), 6);
   EXPECT_EQ(colour_at({201, 100}), 11);
 }

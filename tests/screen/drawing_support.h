@@ -55,7 +55,7 @@ inline PixelSet on_screen(const PixelSet& pixels) {
 
 class DrawingTest : public ::testing::Test {
  protected:
-  DrawingTest() { rt.set_screen_mode(12, 0, 0, 0, 0, 1); }
+  DrawingTest() { rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode); }
 
   // Every pixel that is not colour 0.
   PixelSet lit() const {

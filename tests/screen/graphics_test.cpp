@@ -14,12 +14,13 @@ using drawing_support::PixelSet;
 using drawing_support::row;
 using drawing_support::unite;
 
-constexpr std::int32_t kFirstPoint = 1;
-constexpr std::int32_t kSecondRelative = 2;
-constexpr std::int32_t kFirstRelative = 4;
-constexpr std::int32_t kColour = 8;
-constexpr std::int32_t kStyle = 16;
-constexpr std::int32_t kAbsoluteWithColourAndStyle = kFirstPoint | kColour | kStyle;
+using LineFlags = screen::FlagSet<screen::LineGiven>;
+constexpr LineFlags kFirstPoint = screen::LineGiven::first_point;
+constexpr LineFlags kSecondRelative = screen::LineGiven::second_relative;
+constexpr LineFlags kFirstRelative = screen::LineGiven::first_relative;
+constexpr LineFlags kColour = screen::LineGiven::colour;
+constexpr LineFlags kStyle = screen::LineGiven::style;
+constexpr LineFlags kAbsoluteWithColourAndStyle = kFirstPoint | kColour | kStyle;
 constexpr std::uint16_t kSolid = 0xFFFF;
 constexpr std::uint16_t kDotted = 0x8888;
 constexpr std::uint16_t kDashed = 0xFF00;
@@ -119,7 +120,7 @@ TEST_F(LineDrawing, WithoutAGivenStyleTheLineIsSolid) {
 }
 
 TEST_F(LineDrawing, ColourIsTheGivenOneOrTheForeground) {
-  rt.set_color(3, 0, 0, 1);
+  rt.set_color(3, 0, 0, screen::ColorGiven::foreground);
   rt.draw_line(0, 0, 9, 0, 9, 0, kSolid, kFirstPoint);             // colour not given
   rt.draw_line(0, 1, 9, 1, 0x1C, 0, kSolid, kFirstPoint | kColour);  // only the low 4 bits count
   rt.draw_line(0, 2, 9, 2, -1, 0, kSolid, kFirstPoint | kColour);

@@ -23,7 +23,7 @@ TEST_P(HeadlessBound, AWaitThatNeverEndsFailsSayingWhatItWaitedFor) {
   screen::HeadlessPlatform platform;
   platform.max_idle_sleeps = 1000;
   screen::ScreenRuntime rt(platform);
-  rt.set_screen_mode(12, 0, 0, 0, 0, 1);
+  rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
   try {
     GetParam().wait(rt);
     FAIL() << "the wait ended";

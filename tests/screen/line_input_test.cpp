@@ -45,13 +45,13 @@ const std::vector<Step> kStop = {Step{{}, true}};
 class LineInputTest : public testing::Test {
  protected:
   LineInputTest() {
-    rt.set_screen_mode(12, 0, 0, 0, 0, 1);
+    rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
     platform.on_sleep = [this](std::int32_t duration_ms, screen::Wait why) { on_sleep(duration_ms, why); };
   }
 
   void prompt_at(int row, int column, const std::string& prompt) {
-    rt.set_color(kYellow, 0, 0, 1);
-    rt.locate_cursor(row, column, 0, 0, 0, 3);
+    rt.set_color(kYellow, 0, 0, screen::ColorGiven::foreground);
+    rt.locate_cursor(row, column, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
     rt.print_string(prompt, 0);
   }
 
@@ -173,8 +173,8 @@ TEST_F(LineInputTest, TargetIsZeroAtTheStartAndFollowsEveryKey) {
 }
 
 TEST_F(LineInputTest, BlockCursorXorsTheCellWithTheForegroundWhileWaiting) {
-  rt.set_color(2, 0, 0, 1);
-  rt.locate_cursor(3, 10, 0, 0, 0, 3);
+  rt.set_color(2, 0, 0, screen::ColorGiven::foreground);
+  rt.locate_cursor(3, 10, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
   rt.print_string("A", 0);  // something under the input position shows the XOR
   prompt_at(3, 7, " Z=");
   std::vector<std::vector<std::uint8_t>> pages;
@@ -240,8 +240,8 @@ INSTANTIATE_TEST_SUITE_P(
 // An input on the bottom row scrolls the text window when it wraps; Backspace brings back the
 // page as it was at the start instead of scrolling it again.
 TEST_F(LineInputTest, BackspaceAfterAScrollRestoresTheStartingPage) {
-  rt.set_color(2, 0, 0, 1);
-  rt.locate_cursor(10, 1, 0, 0, 0, 3);
+  rt.set_color(2, 0, 0, screen::ColorGiven::foreground);
+  rt.locate_cursor(10, 1, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
   rt.print_string("M", 0);
   prompt_at(29, 77, " Z=");  // text from column 80
   std::vector<std::string> row29_seen;

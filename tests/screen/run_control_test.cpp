@@ -141,14 +141,14 @@ INSTANTIATE_TEST_SUITE_P(
 class EndProgramTest : public RunControlTest {
  protected:
   EndProgramTest() {
-    rt.set_screen_mode(12, 0, 0, 0, 0, 1);
-    rt.set_color(4, 0, 0, 1);
-    rt.locate_cursor(29, 1, 0, 0, 0, 3);
+    rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
+    rt.set_color(4, 0, 0, screen::ColorGiven::foreground);
+    rt.locate_cursor(29, 1, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
     rt.print_string("ROW 29", 0);
-    rt.locate_cursor(30, 1, 0, 0, 0, 3);
+    rt.locate_cursor(30, 1, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
     rt.print_string(std::string(80, 'X'), 0);
-    rt.locate_cursor(12, 40, 0, 0, 0, 3);
-    rt.set_color(11, 0, 0, 1);
+    rt.locate_cursor(12, 40, 0, 0, 0, screen::CursorGiven::row | screen::CursorGiven::column);
+    rt.set_color(11, 0, 0, screen::ColorGiven::foreground);
   }
 
   // Runs end_program and counts its 100 ms polls; `key_at_poll` pushes a key during that poll.

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <array>
 #include <string>
 #include <atomic>
 #include <cstdint>
@@ -17,7 +16,8 @@ namespace {
 
 using screen_test::TextScreen;
 
-constexpr std::int32_t kGivenMode = 1;
+using screen::ScreenModeGiven;
+constexpr screen::FlagSet<ScreenModeGiven> kGivenMode = ScreenModeGiven::mode;
 
 void set_mode_12(screen::ScreenRuntime& rt) { rt.set_screen_mode(12, 0, 0, 0, 0, kGivenMode); }
 
@@ -41,7 +41,7 @@ TEST_F(Mode12, GivesTheFreshGraphicsScreen) {
   colour(14);
   locate(30, 80);
   rt.print_string("X", 0);
-  rt.draw_line(0.0F, 0.0F, 639.0F, 479.0F, 4, 0, 0xFFFF, 8);
+  rt.draw_line(0.0F, 0.0F, 639.0F, 479.0F, 4, 0, 0xFFFF, screen::LineGiven::colour);
   ASSERT_FALSE(all_pixels_zero(rt.image()));
   const std::uint64_t version = rt.image_version();
 
@@ -71,11 +71,19 @@ TEST_F(Mode12, FirstPrintLandsInTheTopLeftCellInWhite) {
 }
 
 TEST_F(Mode12, OtherModesAndPagesRaiseError5) {
-  for (const auto& call : {std::array<std::int32_t, 4>{13, 0, 0, 1}, std::array<std::int32_t, 4>{12, 1, 0, 5},
-                           std::array<std::int32_t, 4>{12, 0, 1, 9}, std::array<std::int32_t, 4>{-1, 0, 0, 1}}) {
+  struct ModeCall {
+    std::int32_t mode;
+    std::int32_t active_page;
+    std::int32_t visual_page;
+    screen::FlagSet<ScreenModeGiven> given;
+  };
+  for (const ModeCall& call : {ModeCall{13, 0, 0, kGivenMode},
+                               ModeCall{12, 1, 0, kGivenMode | ScreenModeGiven::active_page},
+                               ModeCall{12, 0, 1, kGivenMode | ScreenModeGiven::visual_page},
+                               ModeCall{-1, 0, 0, kGivenMode}}) {
     rt.words.pending_error.store(0);
     locate(4, 4);
-    rt.set_screen_mode(call[0], 0, call[1], call[2], 0, call[3]);
+    rt.set_screen_mode(call.mode, 0, call.active_page, call.visual_page, 0, call.given);
     EXPECT_EQ(rt.words.pending_error.load(), screen::kIllegalFunctionCall);
     EXPECT_EQ(rt.screen_mode(), 12);
     EXPECT_EQ(rt.text_state().row, 4);

@@ -11,7 +11,7 @@ TEST(RuntimeStart, TextModeThenMode12) {
   screen::ScreenRuntime rt(platform);
   EXPECT_EQ(rt.image().width, 640);
   EXPECT_EQ(rt.image().height, 400);
-  rt.set_screen_mode(12, 0, 0, 0, 0, 1);
+  rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
   EXPECT_EQ(rt.image().height, 480);
   EXPECT_EQ(rt.text_state().foreground, 15);
   EXPECT_EQ(rt.graphics_cursor().x, 320.0F);

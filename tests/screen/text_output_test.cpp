@@ -532,9 +532,13 @@ INSTANTIATE_TEST_SUITE_P(
         PendingErrorCase{"colour", [](TextScreen& screen, screen::ScreenRuntime&) { screen.colour(3); }},
         PendingErrorCase{"bad_colour", [](TextScreen& screen, screen::ScreenRuntime&) { screen.colour(99); }},
         PendingErrorCase{"screen_mode",
-                         [](TextScreen&, screen::ScreenRuntime& rt) { rt.set_screen_mode(12, 0, 0, 0, 0, 1); }},
+                         [](TextScreen&, screen::ScreenRuntime& rt) {
+                           rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
+                         }},
         PendingErrorCase{"text_screen_mode",
-                         [](TextScreen&, screen::ScreenRuntime& rt) { rt.set_screen_mode(0, 0, 0, 0, 0, 1); }}),
+                         [](TextScreen&, screen::ScreenRuntime& rt) {
+                           rt.set_screen_mode(0, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
+                         }}),
     [](const ::testing::TestParamInfo<PendingErrorCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TextScreen, FitCheckDoesNothingWhileAnErrorIsPending) {

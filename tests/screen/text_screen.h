@@ -13,8 +13,8 @@
 
 namespace screen_test {
 
-constexpr std::int32_t kGivenRowColumn = 3;
-constexpr std::int32_t kGivenForeground = 1;
+constexpr screen::FlagSet<screen::CursorGiven> kGivenRowColumn = screen::CursorGiven::row | screen::CursorGiven::column;
+constexpr screen::FlagSet<screen::ColorGiven> kGivenForeground = screen::ColorGiven::foreground;
 
 // One item of a print statement: a text, or the comma between two items.
 struct Item {
@@ -30,7 +30,7 @@ class TextScreen : public ::testing::Test {
   screen::HeadlessPlatform platform;
   screen::ScreenRuntime rt{platform};
 
-  void SetUp() override { rt.set_screen_mode(12, 0, 0, 0, 0, 1); }
+  void SetUp() override { rt.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode); }
 
   void locate(std::int32_t row, std::int32_t column) { rt.locate_cursor(row, column, 0, 0, 0, kGivenRowColumn); }
   void colour(std::int32_t foreground) { rt.set_color(foreground, 0, 0, kGivenForeground); }
