@@ -113,6 +113,7 @@ until drawing_complete; do
   [ "$(now_ms)" -lt "$deadline" ] || die "the drawing did not complete"
   sleep 0.25
 done
+sleep 1   # the last frames are shown
 prompt_shown && die "a key ended the final wait before it was measured"
 measure "final wait, the scheme complete"
 
@@ -122,6 +123,7 @@ until prompt_shown; do
   [ "$(now_ms)" -lt "$deadline" ] || die "\"Press any key to continue\" did not show"
   sleep 0.05
 done
+sleep 1
 measure "at \"Press any key to continue\""
 
 xdotool key space
