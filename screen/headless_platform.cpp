@@ -15,7 +15,6 @@ void HeadlessPlatform::sleep_ms(std::int32_t duration_ms, Wait why) {
 }
 
 void HeadlessPlatform::wait_ms(std::int32_t timeout_ms, const WakeSignal& signal, std::uint64_t seen) {
-  ++wait_calls;
   if (signal.count() == seen) sleep_ms(timeout_ms, Wait::key_wait);
 }
 

@@ -50,7 +50,6 @@ class HeadlessPlatform : public Platform {
   std::int64_t now_ms = 0;          // the virtual clock; a hook may move it, backwards too
   std::int64_t sleep_calls = 0;     // sleeps and yields, blocked waits included
   std::int64_t slept_ms = 0;        // sum of all sleeps
-  std::int64_t wait_calls = 0;      // calls of wait_ms, woken at once or not
   std::int64_t max_idle_sleeps = 10'000'000;  // 0: no bound
   bool keep_boxes = true;           // false: boxes are answered but not kept in `boxes`
   std::string window_title;
