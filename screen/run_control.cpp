@@ -16,7 +16,9 @@ constexpr double kLongestDelay_s = 2147483.647;
 }  // namespace
 
 void ScreenRuntime::statement_check(std::int32_t line) {
-  words.event_flag.store(0, std::memory_order_release);
+  // Sequentially consistent, so the clear is ordered before the reads below: a request that
+  // comes between them leaves event_flag set (see the invariants in runtime.h).
+  words.event_flag.store(0, std::memory_order_seq_cst);
   while (words.suspend_flag.load() != 0 || words.stop_flag.load() != 0) {
     if (words.stop_flag.load() != 0) stop_program_thread();
     platform_.sleep_ms(kCheckSlice_ms, Wait::statement_check);

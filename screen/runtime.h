@@ -13,6 +13,10 @@
 //   every change of pixels or palette bumps image_version_ under that lock, so the frame
 //   builder can skip unchanged screens.
 // - Text rows and columns count from 1; the cursor always lies inside the text grid.
+// - No request is lost between threads. A request sets its own flag (stop_flag, suspend_flag),
+//   then event_flag, then notifies wake_. The program thread clears event_flag with a
+//   sequentially consistent store (never a weaker one) before it reads the request flags, so a
+//   request that comes between the clear and the reads leaves event_flag set for the next frame.
 #include <array>
 #include <atomic>
 #include <cstdint>
