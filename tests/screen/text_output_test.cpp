@@ -482,6 +482,32 @@ TEST_F(TextScreen, EveryColourFrom0To15IsAccepted) {
   EXPECT_EQ(rt.words.pending_error.load(), 0);
 }
 
+// Each colour changes only when the call gives it; an argument not given is not even checked.
+TEST_F(TextScreen, SetColorChangesOnlyTheColoursItIsGiven) {
+  using screen::ColorGiven;
+  struct Case {
+    const char* name;
+    std::int32_t foreground;
+    std::int32_t background;
+    screen::FlagSet<ColorGiven> given;
+    std::int32_t foreground_after;
+    std::int32_t background_after;
+  };
+  const Case cases[] = {
+      {"foreground only", 12, 99, ColorGiven::foreground, 12, 3},
+      {"background only", 99, 5, ColorGiven::background, 14, 5},
+      {"both", 2, 6, ColorGiven::foreground | ColorGiven::background, 2, 6},
+      {"neither", 99, 99, {}, 14, 3},
+  };
+  for (const Case& c : cases) {
+    rt.set_color(14, 3, 0, ColorGiven::foreground | ColorGiven::background);
+    rt.set_color(c.foreground, c.background, 0, c.given);
+    EXPECT_EQ(rt.text_state().foreground, c.foreground_after) << c.name;
+    EXPECT_EQ(rt.text_state().background, c.background_after) << c.name;
+    EXPECT_EQ(rt.words.pending_error.load(), 0) << c.name;
+  }
+}
+
 TEST_F(TextScreen, FirstErrorWinsAndACodeBelow1Becomes5) {
   rt.raise_error(9);
   locate(0, 0);
