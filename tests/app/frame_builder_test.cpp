@@ -4,15 +4,21 @@
 
 #include <atomic>
 #include <chrono>
-#include <future>
+#include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 
+#include "allocation_count.h"
 #include "app/picture_placement.h"
 #include "runtime_fixture.h"
+#include "tests/support/bounded_thread.h"
 
 namespace app {
 namespace {
+
+using test_support::BoundedThread;
+using test_support::Signal;
 
 struct ConversionCase {
   std::uint8_t index;
@@ -34,12 +40,6 @@ TEST(ConvertIndices, EachIndexBecomesItsOpaquePaletteColour) {
   }
 }
 
-// A hang guard for the handshakes below, never a timing check: a signal that has not arrived
-// by then will not arrive, and the test fails saying which.
-constexpr std::chrono::seconds kHangGuard{10};
-
-bool arrives(std::future<void>& signal) { return signal.wait_for(kHangGuard) == std::future_status::ready; }
-
 std::uint32_t pixel_of(const Frame& frame, std::int32_t x, std::int32_t y) {
   const std::size_t index =
       static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width) + static_cast<std::size_t>(x);
@@ -50,7 +50,13 @@ std::uint32_t pixel_of(const Frame& frame, std::int32_t x, std::int32_t y) {
   return frame.pixels[index];
 }
 
-class FrameBuilderTest : public testing::Test, protected HeadlessRuntime {
+// What a thread of the test shares with it: a thread that stays blocked keeps it alive.
+struct BuilderWorld : HeadlessRuntime {
+  FrameBuilder builder{runtime};
+  Frame shown;  // the display's frame
+};
+
+class FrameBuilderTest : public testing::Test {
  protected:
   // Paints the text cell (row, column) in the background colour.
   void paint_cell(std::int32_t row, std::int32_t column, std::int32_t colour) {
@@ -72,8 +78,11 @@ class FrameBuilderTest : public testing::Test, protected HeadlessRuntime {
     return {frame.width, frame.height};
   }
 
-  FrameBuilder builder{runtime};
-  Frame shown;
+  std::shared_ptr<BuilderWorld> world = std::make_shared<BuilderWorld>();
+  screen::HeadlessPlatform& platform = world->platform;
+  screen::ScreenRuntime& runtime = world->runtime;
+  FrameBuilder& builder = world->builder;
+  Frame& shown = world->shown;
 };
 
 TEST_F(FrameBuilderTest, TheFirstPassBuildsTheStartScreen) {
@@ -116,32 +125,39 @@ TEST_F(FrameBuilderTest, ARequestedDisplayLockIsGrantedAndNothingBuiltUntilRelea
   EXPECT_EQ(pixel(0, 0), 0xFF00AA00U);
 }
 
+// Frees a program thread that waits for the display lock when the test ends, passed or not.
+struct StopAtEnd {
+  screen::SharedWords& words;
+  ~StopAtEnd() { words.stop_flag.store(1); }
+};
+
 TEST_F(FrameBuilderTest, TheScreenModeChangeWaitsForTheGrantAndTheFrameFollowsTheNewSize) {
   ASSERT_TRUE(builder.pass());
   runtime.words.main_loop_started.store(true);
-  // The program thread says it is waiting from its first yield in the wait for the grant, or
-  // says it never waited when the mode change returns without one.
-  std::promise<void> told_promise;
-  std::future<void> told = told_promise.get_future();
-  std::atomic<bool> telling{false};
-  bool changed_without_waiting = false;
-  platform.on_sleep = [&](std::int32_t, screen::Wait why) {
-    if (why == screen::Wait::display_lock && !telling.exchange(true)) told_promise.set_value();
+  // The program thread tells the test when it first yields in the wait for the grant, or when
+  // the mode change returned without one.
+  struct Handshake {
+    Signal waiting_or_done;
+    std::atomic<bool> waited{false};
+  };
+  auto handshake = std::make_shared<Handshake>();
+  platform.on_sleep = [handshake](std::int32_t, screen::Wait why) {
+    if (why == screen::Wait::display_lock) {
+      handshake->waited.store(true);
+      handshake->waiting_or_done.raise();
+    }
     std::this_thread::yield();
   };
-  std::future<void> program = std::async(std::launch::async, [&] {
+  const StopAtEnd stop_at_end{runtime.words};
+  const BoundedThread program([world = world, handshake] {
     try {
-      runtime.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
+      world->runtime.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
     } catch (const screen::ProgramStopped&) {
     }
-    if (!telling.exchange(true)) {
-      changed_without_waiting = true;
-      told_promise.set_value();
-    }
+    handshake->waiting_or_done.raise();
   });
-  if (!arrives(told)) runtime.words.stop_flag.store(1);  // lets the program thread go
-  ASSERT_EQ(told.wait_for(std::chrono::seconds(0)), std::future_status::ready) << "the program thread hung";
-  ASSERT_FALSE(changed_without_waiting) << "the screen mode changed without the frame builder's grant";
+  ASSERT_TRUE(handshake->waiting_or_done.arrives_within()) << "the program thread hung before the display lock";
+  ASSERT_TRUE(handshake->waited.load()) << "the screen mode changed without the frame builder's grant";
 
   // The program thread waits for the grant: the request stands and the screen is the old one.
   EXPECT_EQ(runtime.words.lock_display.load(), 1);
@@ -151,24 +167,17 @@ TEST_F(FrameBuilderTest, TheScreenModeChangeWaitsForTheGrantAndTheFrameFollowsTh
   }
   // The builder's pass grants the request (2, or 0 once released) and builds nothing.
   EXPECT_FALSE(builder.pass());
-  const bool granted = runtime.words.lock_display.load() != 1;
-  if (!granted) runtime.words.stop_flag.store(1);  // lets the program thread go
-  ASSERT_TRUE(granted) << "the builder's pass did not grant the request";
+  ASSERT_NE(runtime.words.lock_display.load(), 1) << "the builder's pass did not grant the request";
   // The builder keeps passing, as the main-loop thread would; every frame it builds is of the
   // new screen, never of a half-changed one.
-  const auto give_up = std::chrono::steady_clock::now() + kHangGuard;
-  while (program.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
-    if (std::chrono::steady_clock::now() > give_up) {
-      ADD_FAILURE() << "the screen mode change did not end after the grant";
-      runtime.words.stop_flag.store(1);
-      break;
-    }
+  const auto give_up = std::chrono::steady_clock::now() + test_support::kThreadBound;
+  while (!program.ends_within(std::chrono::milliseconds(0))) {
+    ASSERT_LT(std::chrono::steady_clock::now(), give_up) << "the screen mode change did not end after the grant";
     if (builder.pass()) {
       EXPECT_EQ(frame_size(), (Size{640, 480}));
     }
     std::this_thread::yield();
   }
-  program.get();
   EXPECT_EQ(runtime.words.lock_display.load(), 0);
   builder.pass();
   EXPECT_EQ(frame_size(), (Size{640, 480}));
@@ -193,30 +202,87 @@ TEST_F(FrameBuilderTest, EachTakeHandsOverANewerFrameOnly) {
 TEST_F(FrameBuilderTest, TheBuilderPublishesWhileTheDisplayHoldsItsFrame) {
   ASSERT_TRUE(builder.pass());
   paint_cell(1, 1, 9);
-  Frame held;  // the display's own frame
-  std::promise<void> holding_promise;
-  std::future<void> holding = holding_promise.get_future();
-  std::promise<void> published_promise;
-  std::future<void> published = published_promise.get_future();
-  bool published_while_held = false;
-  std::thread display([&] {
-    builder.take_newest(held);
-    holding_promise.set_value();
+  struct Handshake {
+    Frame held;  // the display's own frame
+    Signal holding;
+    Signal published;
+    bool published_while_held = false;
+  };
+  auto handshake = std::make_shared<Handshake>();
+  const BoundedThread display([world = world, handshake] {
+    world->builder.take_newest(handshake->held);
+    handshake->holding.raise();
     // The display keeps its frame (as during an upload) until the builder has published.
-    published_while_held = arrives(published);
+    handshake->published_while_held = handshake->published.arrives_within();
   });
-  EXPECT_TRUE(arrives(holding)) << "the display never took its frame";
+  ASSERT_TRUE(handshake->holding.arrives_within()) << "the display never took its frame";
   EXPECT_TRUE(builder.pass());
-  published_promise.set_value();
-  display.join();
+  handshake->published.raise();
+  ASSERT_TRUE(display.ends_within()) << "the display thread did not end";
 
-  EXPECT_TRUE(published_while_held) << "the builder could not publish while the display held its frame";
+  Frame& held = handshake->held;
+  EXPECT_TRUE(handshake->published_while_held) << "the builder could not publish while the display held its frame";
   EXPECT_EQ(held.serial, 1U);
   EXPECT_EQ(pixel_of(held, 0, 0), 0xFF000000U);  // publishing left the held frame alone
   EXPECT_EQ(builder.serial(), 2U);
   ASSERT_TRUE(builder.take_newest(held));
   EXPECT_EQ(held.serial, 2U);
   EXPECT_EQ(pixel_of(held, 0, 0), 0xFF5555FFU);
+}
+
+// The three buffers circulate: each take hands the display the buffer the builder filled and
+// takes back the display's previous one, and once all three have their size nothing allocates.
+TEST_F(FrameBuilderTest, FramesAreHandedOverAndReusedNeverCopiedOrAllocated) {
+  runtime.set_screen_mode(12, 0, 0, 0, 0, screen::ScreenModeGiven::mode);
+  std::set<const std::uint32_t*> buffers;
+  const std::uint32_t* previous = nullptr;
+  std::uint64_t allocations = 0;
+  for (std::int32_t frame = 1; frame <= 12; ++frame) {
+    paint_cell(1, 1, 1 + frame % 15);
+    const std::uint64_t before = test_support::allocations_on_this_thread();
+    ASSERT_TRUE(builder.pass());
+    ASSERT_TRUE(builder.take_newest(shown));
+    if (frame > 3) allocations += test_support::allocations_on_this_thread() - before;
+    ASSERT_EQ(pixel_of(shown, 0, 0), 0xFF000000U | screen::kPalette[static_cast<std::size_t>(1 + frame % 15)]);
+    ASSERT_NE(shown.pixels.data(), previous) << "take " << frame << " copied the frame into the display's buffer";
+    previous = shown.pixels.data();
+    buffers.insert(previous);
+  }
+  EXPECT_LE(buffers.size(), 3U) << "frames went through new buffers";
+  EXPECT_EQ(allocations, 0U) << "builder passes and takes allocated once all buffers had their size";
+}
+
+// A display that takes frames while the builder publishes them gets each frame whole: its
+// pixels are those of the screen at its serial. (A take outside the lock shows here as a
+// data race in the ThreadSanitizer build.)
+TEST_F(FrameBuilderTest, ADisplayTakingFramesWhileTheBuilderPublishesGetsEachWhole) {
+  constexpr std::uint64_t kFrames = 60;
+  const auto colour_of = [](std::uint64_t serial) { return static_cast<std::int32_t>(1 + serial % 15); };
+  struct Seen {
+    std::atomic<std::uint64_t> last_serial{0};
+    std::atomic<std::uint64_t> torn{0};
+    std::atomic<std::uint64_t> first_torn{0};
+  };
+  auto seen = std::make_shared<Seen>();
+  const auto give_up = std::chrono::steady_clock::now() + test_support::kThreadBound;
+  const BoundedThread display([world = world, seen, colour_of, give_up] {
+    Frame frame;
+    while (frame.serial < kFrames && std::chrono::steady_clock::now() < give_up) {
+      if (!world->builder.take_newest(frame)) continue;
+      const std::uint32_t expected = 0xFF000000U | screen::kPalette[static_cast<std::size_t>(colour_of(frame.serial))];
+      const bool whole = frame.pixels.size() == 640U * 400U && frame.pixels[0] == expected &&
+                         frame.pixels[15 * 640 + 7] == expected;
+      if (!whole && seen->torn.fetch_add(1) == 0) seen->first_torn.store(frame.serial);
+      seen->last_serial.store(frame.serial);
+    }
+  });
+  for (std::uint64_t serial = 1; serial <= kFrames; ++serial) {
+    paint_cell(1, 1, colour_of(serial));
+    ASSERT_TRUE(builder.pass());
+  }
+  ASSERT_TRUE(display.ends_within()) << "the display thread did not end";
+  EXPECT_EQ(seen->last_serial.load(), kFrames) << "the display never got the last frame";
+  EXPECT_EQ(seen->torn.load(), 0U) << "frames taken not whole, the first with serial " << seen->first_torn.load();
 }
 
 }  // namespace
