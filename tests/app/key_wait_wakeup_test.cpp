@@ -2,30 +2,38 @@
 // thread (a key, a pause, a stop) wakes it at once, long before the wait's own timeout.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
-#include <future>
+#include <memory>
 #include <string>
 
 #include "app/app_platform.h"
 #include "app/box_presenter.h"
+#include "tests/support/bounded_thread.h"
 
 namespace app {
 namespace {
 
-using namespace std::chrono_literals;
+using test_support::BoundedThread;
+using test_support::Signal;
 
-constexpr std::int32_t kLongWait_ms = 6000;  // a wait that is not woken ends only after this
+constexpr std::int32_t kHour_ms = 3'600'000;  // a wait that is not woken outlasts the test
 
 // Tells the test when the program thread is about to block.
 class EnteringPlatform : public AppPlatform {
  public:
   using AppPlatform::AppPlatform;
   void wait_ms(std::int32_t timeout_ms, const screen::WakeSignal& signal, std::uint64_t seen) override {
-    entered.set_value();
+    entered.raise();
     AppPlatform::wait_ms(timeout_ms, signal, seen);
   }
-  std::promise<void> entered;
+  Signal entered;
+};
+
+// What the waiting thread shares with the test.
+struct WaitWorld {
+  StderrBoxPresenter presenter;
+  EnteringPlatform platform{presenter};
+  screen::ScreenRuntime runtime{platform};
 };
 
 struct Request {
@@ -37,14 +45,11 @@ void PrintTo(const Request& request, std::ostream* out) { *out << request.name; 
 class Wakeup : public testing::TestWithParam<Request> {};
 
 TEST_P(Wakeup, ARequestFromAnotherThreadEndsTheWait) {
-  StderrBoxPresenter presenter;
-  EnteringPlatform platform(presenter);
-  screen::ScreenRuntime rt(platform);
-  std::future<void> entered = platform.entered.get_future();
-  std::future<void> waiter = std::async(std::launch::async, [&rt] { rt.wait_for_key(kLongWait_ms); });
-  ASSERT_EQ(entered.wait_for(3s), std::future_status::ready) << "the wait did not block";
-  GetParam().make(rt);
-  EXPECT_EQ(waiter.wait_for(3s), std::future_status::ready) << "the request did not wake the waiting thread";
+  auto world = std::make_shared<WaitWorld>();
+  const BoundedThread waiter([world] { world->runtime.wait_for_key(kHour_ms); });
+  ASSERT_TRUE(world->platform.entered.arrives_within()) << "the wait did not block";
+  GetParam().make(world->runtime);
+  EXPECT_TRUE(waiter.ends_within()) << "the " << GetParam().name << " did not wake the waiting thread";
 }
 
 INSTANTIATE_TEST_SUITE_P(

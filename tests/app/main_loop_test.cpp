@@ -3,11 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <future>
+#include <memory>
 
 #include "app/key_router.h"
 #include "app/program_thread.h"
 #include "runtime_fixture.h"
+#include "tests/support/bounded_thread.h"
 
 namespace app {
 namespace {
@@ -139,24 +140,26 @@ namespace {
 // The thread blocks until the end of the run (it never sleeps through the platform, so it
 // never polls) and reports itself stopped once the main loop ends the run.
 TEST(TimerTrapThread, SleepsUntilTheRunEndsThenReportsItselfStopped) {
-  HeadlessRuntime headless;
-  RunRequests requests;
-  FrameBuilder builder(headless.runtime);
-  MainLoop loop(headless.runtime, builder, requests);
-  std::promise<void> started;
-  std::future<void> timer = std::async(std::launch::async, [&] {
-    started.set_value();
-    run_timer_trap_thread(headless.runtime, requests);
+  struct World : HeadlessRuntime {
+    RunRequests requests;
+    FrameBuilder builder{runtime};
+    MainLoop loop{runtime, builder, requests};
+    test_support::Signal started;
+  };
+  auto world = std::make_shared<World>();
+  const test_support::BoundedThread timer([world] {
+    world->started.raise();
+    run_timer_trap_thread(world->runtime, world->requests);
   });
-  started.get_future().wait();
+  ASSERT_TRUE(world->started.arrives_within()) << "the timer-trap thread did not start";
   // Time for the thread to end early or to poll, were it to do either.
-  EXPECT_EQ(timer.wait_for(std::chrono::milliseconds(50)), std::future_status::timeout);
-  EXPECT_EQ(headless.runtime.words.exit_ok.load() & screen::kExitOkTimerThread, 0U);
-  requests.end_run.store(true);  // the close button
-  loop.pass();
-  ASSERT_EQ(timer.wait_for(std::chrono::seconds(3)), std::future_status::ready) << "the timer-trap thread did not end";
-  EXPECT_EQ(headless.runtime.words.exit_ok.load() & screen::kExitOkTimerThread, screen::kExitOkTimerThread);
-  EXPECT_EQ(headless.platform.sleep_calls, 0);
+  EXPECT_FALSE(timer.ends_within(std::chrono::milliseconds(50))) << "the thread ended before the run did";
+  EXPECT_EQ(world->runtime.words.exit_ok.load() & screen::kExitOkTimerThread, 0U);
+  world->requests.end_run.store(true);  // the close button
+  world->loop.pass();
+  ASSERT_TRUE(timer.ends_within()) << "the timer-trap thread did not end when the run ended";
+  EXPECT_EQ(world->runtime.words.exit_ok.load() & screen::kExitOkTimerThread, screen::kExitOkTimerThread);
+  EXPECT_EQ(world->platform.sleep_calls, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <string>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
 #include <stdexcept>
@@ -106,10 +107,12 @@ TEST_F(DisplayLock, ModeChangeWaitsForTheFrameBuilder) {
   std::atomic<bool> mode_set{false};
   std::atomic<bool> asked{false};
   std::atomic<bool> screen_old_when_asked{false};
+  std::atomic<bool> released{false};
   std::atomic<bool> screen_new_when_released{false};
   std::atomic<bool> granted{false};
 
-  // The frame builder: sees the request, grants it, waits for the release.
+  // The frame builder: sees the request, grants it, waits for the release. Each of its waits
+  // ends once the mode change is over, so the thread always ends.
   std::thread frame_builder([&] {
     while (rt.words.lock_display.load() != 1) {
       if (mode_set.load()) return;  // the mode changed without asking
@@ -123,18 +126,34 @@ TEST_F(DisplayLock, ModeChangeWaitsForTheFrameBuilder) {
     granted.store(true);
     int expected = 1;
     rt.words.lock_display.compare_exchange_strong(expected, 2);
-    while (rt.words.lock_display.load() != 0) std::this_thread::yield();
+    while (rt.words.lock_display.load() != 0) {
+      if (mode_set.load() && rt.words.lock_display.load() != 0) return;  // the change ended without a release
+      std::this_thread::yield();
+    }
+    released.store(true);
     std::lock_guard<std::mutex> lock(rt.image_mutex());
     screen_new_when_released.store(rt.image().height == 480);
   });
-  set_mode_12(rt);
-  const bool returned_after_grant = granted.load();
+  // The mode change waits for the grant at most this long.
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  platform.on_sleep = [&](std::int32_t, screen::Wait) {
+    if (std::chrono::steady_clock::now() > give_up) throw std::runtime_error("no grant came in 3 s");
+    std::this_thread::yield();
+  };
+  bool returned_after_grant = false;
+  try {
+    set_mode_12(rt);
+    returned_after_grant = granted.load();
+  } catch (const std::runtime_error& error) {
+    ADD_FAILURE() << error.what();
+  }
   mode_set.store(true);
   frame_builder.join();
 
-  EXPECT_TRUE(asked.load());
-  EXPECT_TRUE(returned_after_grant);
+  EXPECT_TRUE(asked.load()) << "the mode changed without asking for the display lock";
+  EXPECT_TRUE(returned_after_grant) << "the mode change did not wait for the grant";
   EXPECT_TRUE(screen_old_when_asked.load());
+  EXPECT_TRUE(released.load()) << "the mode change did not release the display lock";
   EXPECT_TRUE(screen_new_when_released.load());
   EXPECT_EQ(rt.words.lock_display.load(), 0);
   EXPECT_EQ(rt.image().height, 480);
