@@ -7,6 +7,7 @@ namespace scheme {
 
 namespace {
 constexpr std::int32_t kFinalWaitLine = 526;
+constexpr std::int64_t kFramesAfterStop = 1000;
 }  // namespace
 
 const char* to_string(RunEnding ending) {
@@ -50,6 +51,12 @@ RunEnding HeadlessRun::run() {
 void HeadlessRun::on_frame(std::int32_t line) {
   platform.note_progress();
   ++statements;
+  // A requested stop is taken at the next statement frame; a run that goes on is stuck.
+  if (runtime.words.stop_flag.load() != 0 && ++frames_since_stop_ > kFramesAfterStop) {
+    throw screen::HeadlessStuck("headless run stuck: " + std::to_string(kFramesAfterStop) +
+                                " statement frames ran after a stop was requested, the last at line " +
+                                std::to_string(line));
+  }
   if (line == kFinalWaitLine) in_final_wait_ = true;
   if (on_frame_hook) on_frame_hook(line);
   if (statements >= max_statements && !bounded_) {

@@ -3,7 +3,8 @@
 // texts at the prompts as a user would, answers error boxes, gives the final wait its key and
 // stops at the end-of-run prompt (or after a number of statement frames). It learns that a key
 // is wanted from the platform's sleeps (the line input's polls, the key reads), and keeps no
-// list of what it saw, so a run of any length takes the same memory.
+// list of what it saw, so a run of any length takes the same memory. A run that goes on after
+// a stop was requested throws HeadlessStuck instead of running for ever.
 #include <cstdint>
 #include <functional>
 #include <ostream>
@@ -59,6 +60,7 @@ class HeadlessRun : private FrameObserver {
   bool in_final_wait_ = false;
   bool final_key_given_ = false;
   bool bounded_ = false;
+  std::int64_t frames_since_stop_ = 0;
 };
 
 // The screen as a binary PPM (P6), each pixel's palette index turned into RGB.

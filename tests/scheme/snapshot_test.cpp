@@ -62,4 +62,21 @@ TEST(Snapshot, ErrorBoxesAreHandedOnAndNotKept) {
   EXPECT_TRUE(run.platform.boxes.empty());
 }
 
+// A stop the routine does not take (here a stop_flag set without event_flag, so no statement
+// check runs, during the final wait) ends the run at once saying so, instead of running for ever.
+TEST(Snapshot, ARunThatIgnoresAStopFailsSayingSo) {
+  scheme::HeadlessRun run({"24", "2", "5"});
+  run.give_final_key = false;  // the final wait would end on its key
+  run.on_frame_hook = [&run](std::int32_t line) {
+    if (line == 526) run.runtime.words.stop_flag.store(1);
+  };
+  try {
+    run.run();
+    FAIL() << "the run ended";
+  } catch (const screen::HeadlessStuck& stuck) {
+    EXPECT_NE(std::string(stuck.what()).find("after a stop was requested, the last at line 526"), std::string::npos)
+        << stuck.what();
+  }
+}
+
 }  // namespace
