@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: first the plain build, then the build with
-# AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the run.
+# Sets up, builds and runs every test in three builds: the plain build (with the window test
+# under Xvfb); AddressSanitizer with UndefinedBehaviorSanitizer; ThreadSanitizer. In the two
+# sanitizer builds any report fails the run; they leave out the window test, whose software
+# OpenGL driver is not instrumented.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -14,3 +16,8 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCHEMES_SANITIZ
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -LE window
+
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSCHEMES_SANITIZE_THREAD=ON
+cmake --build build-tsan -j "$jobs"
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  ctest --test-dir build-tsan --output-on-failure -j "$jobs" -LE window
